@@ -1,0 +1,33 @@
+// Qelvar Maps: the world map, route planner and airport editor.
+#include "maps/mapview/form2.h"
+#include "maps/navdata/form1.h"
+#include "platform/program_folder.h"
+#include "platform/qt_message_sink.h"
+
+#include <QApplication>
+#include <string>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    qelvar::QtMessageSink sink("Qelvar Maps");
+    qelvar::NavDatabase db;
+
+    // The whole command line is the ICAO code of the airport to mark.
+    std::string commandLine;
+    for (int i = 1; i < argc; ++i)
+        commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+
+    qelvar::Form1 *startup = nullptr;
+    qelvar::Form2 mainWindow(db, sink, [&] { startup->ShowFarewell(); });
+    qelvar::Form1 form1(
+        db, qelvar::ProgramFolder(), sink,
+        [&] {
+            mainWindow.Form_Load(commandLine);
+            mainWindow.show();
+        },
+        [] { QCoreApplication::exit(0); });
+    startup = &form1;
+
+    form1.Form_Load();
+    return app.exec();
+}

@@ -1,0 +1,7 @@
+#include "map_view.h"
+
+namespace qelvar {
+
+void SetWorldView(MapView &view) { view = MapView{}; }
+
+} // namespace qelvar

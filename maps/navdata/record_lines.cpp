@@ -1,0 +1,45 @@
+#include "record_lines.h"
+
+#include "maps/navdata/loaders.h"
+#include "platform/program_folder.h"
+#include "platform/runtime_error.h"
+#include "platform/text_files.h"
+
+namespace qelvar {
+
+std::string TableFullText(const std::string &fileName, int32_t capacity) {
+    return fileName + " holds more records than its table can take. The first " + std::to_string(capacity) +
+           " were loaded; the rest of the file was left out.";
+}
+
+std::vector<std::string> ReadRecordLines(const std::filesystem::path &folder, const std::string &fileName,
+                                         int32_t capacity, EmptyLines emptyLines, MessageSink &sink) {
+    std::vector<std::string> lines = ReadTextLines(FindFile(folder, fileName));
+    std::vector<std::string> records;
+    records.reserve(std::min<size_t>(lines.size(), static_cast<size_t>(capacity)));
+    for (std::string &line : lines) {
+        if (emptyLines == EmptyLines::AreSkipped && line.empty())
+            continue;
+        if (static_cast<int32_t>(records.size()) == capacity) {
+            sink.ShowMessage(TableFullText(fileName, capacity));
+            break;
+        }
+        records.push_back(std::move(line));
+    }
+    return records;
+}
+
+std::vector<std::string> RecordFields(const std::string &line, char separator, size_t needed) {
+    std::vector<std::string> fields = SplitFields(line, separator);
+    if (fields.size() < needed)
+        throw RuntimeError(kTypeMismatch);
+    return fields;
+}
+
+std::string Columns(const std::string &line, size_t first, size_t length) {
+    if (first - 1 >= line.size())
+        return {};
+    return line.substr(first - 1, length);
+}
+
+} // namespace qelvar

@@ -1,0 +1,29 @@
+// What every nav-file loader shares: finding and reading its file, splitting fields, and stopping
+// with one message when the table is full.
+#pragma once
+
+#include "platform/messages.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace qelvar {
+
+enum class EmptyLines { AreRecords, AreSkipped };
+
+// The record lines of a nav file, at most `capacity` of them. Raises File not found (53) when the
+// file is missing. When the file holds more records, the rest is left out and the sink shows
+// TableFullText once.
+std::vector<std::string> ReadRecordLines(const std::filesystem::path &folder, const std::string &fileName,
+                                         int32_t capacity, EmptyLines emptyLines, MessageSink &sink);
+
+// The fields of a record; a record with fewer than `needed` fields is a Type mismatch (13), like a
+// field that is not a number.
+std::vector<std::string> RecordFields(const std::string &line, char separator, size_t needed);
+
+// Characters first ... first + length - 1 of the line, counted from 1; shorter near the end.
+std::string Columns(const std::string &line, size_t first, size_t length);
+
+} // namespace qelvar

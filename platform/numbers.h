@@ -1,0 +1,37 @@
+// Number rules shared by every program: rounding, parsing and the text forms of numbers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qelvar {
+
+// Rounds to the nearest whole number, a half to the even neighbour (2.5 -> 2, 3.5 -> 4).
+double RoundHalfEven(double value);
+
+// RoundHalfEven into a signed 32-bit integer; raises Overflow (6) outside the range.
+int32_t RoundToInt32(double value);
+
+// Raises Overflow (6) unless the value fits a signed 32-bit integer.
+int32_t CheckedInt32(int64_t value);
+int32_t CheckedInt32(double value);
+
+enum class DecimalSeparators { PointOrComma, CommaOnly };
+
+// Reads a decimal number: surrounding spaces, an optional leading sign, digits with at most one
+// decimal separator. Raises Type mismatch (13) for anything else, an empty text included.
+double ParseDecimal(std::string_view text, DecimalSeparators separators = DecimalSeparators::PointOrComma);
+
+// A decimal number rounded half to even into a signed 32-bit integer.
+int32_t ParseWholeNumber(std::string_view text,
+                         DecimalSeparators separators = DecimalSeparators::PointOrComma);
+
+// The shortest text that reads back as the same double, "." as separator, never an exponent:
+// 12.5, -8, 266.5.
+std::string ShortestDecimal(double value);
+
+// Two decimals with "." as separator and "," grouping the thousands: 1,234.56, -0.50.
+std::string TwoDecimals(double value);
+
+} // namespace qelvar

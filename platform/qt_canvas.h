@@ -1,0 +1,67 @@
+// The canvas that paints real pixels with QPainter: into a retained QImage that keeps what was
+// drawn until the next Clear (the picture of a picture box), or onto a printer page.
+#pragma once
+
+#include "canvas.h"
+
+#include <QFont>
+#include <QImage>
+#include <map>
+#include <memory>
+#include <tuple>
+
+class QPainter;
+class QPaintDevice;
+
+namespace qelvar {
+
+class QtCanvas : public Canvas {
+public:
+    // A white picture of the given size in twips, 15 twips to a screen pixel, held in device
+    // pixels (devicePixelRatio per screen pixel) so that it stays crisp on hi-DPI screens.
+    QtCanvas(int widthTwips, int heightTwips, double devicePixelRatio = 1.0);
+    // Paints onto a device that is already set up (a printer): deviceUnitsPerTwip converts
+    // coordinates, deviceUnitsPerPixel converts line widths.
+    QtCanvas(QPaintDevice &device, double deviceUnitsPerTwip, double deviceUnitsPerPixel);
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas &) = delete;
+    QtCanvas &operator=(const QtCanvas &) = delete;
+
+    // The retained picture, with all drawing so far in it (null for a printer canvas).
+    const QImage &Image();
+    int WidthTwips() const { return widthTwips_; }
+    int HeightTwips() const { return heightTwips_; }
+
+    // Ends painting on the device (for a printer: before the document is finished).
+    void Finish();
+
+    void Clear() override;
+    void SetColor(Rgb color) override;
+    void SetLineWidth(int pixels) override;
+    void SetLineStyle(LineStyle style) override;
+    void SetFill(Rgb color, FillStyle style) override;
+    void SetFontName(const std::string &name) override;
+    void Point(int x, int y) override;
+    void Line(int x1, int y1, int x2, int y2) override;
+    void Box(int x1, int y1, int x2, int y2) override;
+    void Circle(int x, int y, int r) override;
+    void Text(int x, int y, const std::string &text, double pointSize, bool bold = false) override;
+
+private:
+    QPainter &Painter();
+    void ApplyPen();
+    const QFont &FontFor(double pointSize, bool bold);
+
+    std::unique_ptr<QImage> image_;
+    QPaintDevice *device_;
+    std::unique_ptr<QPainter> painter_;
+    double unitsPerTwip_;
+    double unitsPerPixel_;
+    int widthTwips_ = 0;
+    int heightTwips_ = 0;
+    CanvasState state_;
+    bool penDirty_ = true;
+    std::map<std::tuple<std::string, int, bool>, QFont> fonts_;
+};
+
+} // namespace qelvar

@@ -1,0 +1,109 @@
+#include "platform/picture_box.h"
+#include "platform/qt_canvas.h"
+#include "platform/recording_canvas.h"
+#include "support/kit_folder.h"
+
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace qelvar {
+namespace {
+
+TEST(RecordingCanvas, RecordsEveryCallWithItsState) {
+    RecordingCanvas canvas;
+    canvas.Clear();
+    canvas.SetColor({0, 0, 255});
+    canvas.Line(0, 100, 100, 100);
+    canvas.SetLineWidth(4);
+    canvas.SetLineStyle(LineStyle::Dash);
+    canvas.Line(1, 2, 3, 4);
+    canvas.SetLineStyle(LineStyle::Solid);
+    canvas.SetLineWidth(1);
+    canvas.SetColor({255, 255, 0});
+    canvas.Circle(7780, 3990, 200);
+    canvas.Point(-5, 7);
+    canvas.SetFill({255, 0, 0}, FillStyle::Solid);
+    canvas.Box(0, 0, 50, 60);
+    canvas.SetColor({192, 0, 192});
+    canvas.Text(110, -90, "ANORA", 5);
+    canvas.Text(0, 0, "H", 7.5, true);
+    EXPECT_EQ(canvas.calls, (std::vector<std::string>{
+                                "CLEAR",
+                                "LINE 0 100 100 100 w1 #0000ff",
+                                "LINE 1 2 3 4 w4 #0000ff dash",
+                                "CIRCLE 7780 3990 200 w1 #ffff00",
+                                "POINT -5 7 #ffff00",
+                                "BOX 0 0 50 60 w1 #ffff00 fill #ff0000",
+                                "TEXT 110 -90 5 #c000c0 ANORA",
+                                "TEXT 0 0 7.5 bold #c000c0 H",
+                            }));
+}
+
+QRgb PixelAtTwips(QtCanvas &canvas, int x, int y) {
+    const QImage &image = canvas.Image();
+    return image.pixel(x * image.width() / canvas.WidthTwips(), y * image.height() / canvas.HeightTwips());
+}
+
+TEST(QtCanvas, RetainsWhatWasDrawnUntilTheNextClear) {
+    QtCanvas canvas(1500, 1500);
+    EXPECT_EQ(canvas.Image().size(), QSize(100, 100));
+    EXPECT_EQ(PixelAtTwips(canvas, 750, 750), qRgb(255, 255, 255));
+    canvas.SetColor({0, 0, 255});
+    canvas.SetLineWidth(3);
+    canvas.Line(0, 750, 1500, 750);
+    EXPECT_EQ(PixelAtTwips(canvas, 750, 750), qRgb(0, 0, 255));
+    canvas.SetColor({255, 0, 0});
+    canvas.Point(300, 300);
+    EXPECT_EQ(PixelAtTwips(canvas, 300, 300), qRgb(255, 0, 0));
+    canvas.Clear();
+    EXPECT_EQ(PixelAtTwips(canvas, 750, 750), qRgb(255, 255, 255));
+}
+
+TEST(QtCanvas, DevicePixelRatioDoublesThePixelsNotTheTwips) {
+    QtCanvas canvas(1500, 750, 2.0);
+    EXPECT_EQ(canvas.Image().size(), QSize(200, 100));
+    canvas.SetColor({0, 0, 0});
+    canvas.Text(30, 30, "EDDF", 10);
+    const QImage &image = canvas.Image();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 20); // the text left ink
+}
+
+TEST(QtCanvas, PaintsOntoAPrinterPage) {
+    testing::KitFolder folder;
+    QString file = QString::fromStdString((folder.Path() / "page.pdf").string());
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        double perTwip = printer.resolution() / 1440.0;
+        QtCanvas canvas(printer, perTwip, 1.0);
+        canvas.SetColor({0, 0, 0});
+        canvas.Line(0, 0, 1440, 1440);
+        canvas.Text(200, 11200, "do not use for navigation", 12);
+        canvas.Finish();
+    }
+    std::string pdf = folder.Read("page.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_GT(pdf.size(), 500u);
+}
+
+TEST(PictureBox, ReportsMousePositionsInTwips) {
+    PictureBox box(15'615, 7'815);
+    EXPECT_EQ(box.size(), QSize(1041, 521));
+    QSignalSpy downs(&box, &PictureBox::MouseDown);
+    QTest::mouseClick(&box, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 20));
+    ASSERT_EQ(downs.size(), 1);
+    EXPECT_EQ(downs[0][0].toInt(), kRightButton);
+    EXPECT_EQ(downs[0][1].toInt(), kShiftKey);
+    EXPECT_FLOAT_EQ(downs[0][2].toFloat(), 150.0f);
+    EXPECT_FLOAT_EQ(downs[0][3].toFloat(), 300.0f);
+}
+
+} // namespace
+} // namespace qelvar
