@@ -91,6 +91,18 @@ std::string ShortestDecimal(double value) {
     return std::string(buffer, ptr);
 }
 
+std::string FixedDecimals(double value, int decimals) {
+    char buffer[400];
+    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc())
+        return "0";
+    std::string text(buffer, ptr);
+    // A negative value that rounds to zero is written without its sign.
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
 std::string TwoDecimals(double value) {
     char buffer[400];
     auto [ptr, ec] =

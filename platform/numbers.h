@@ -31,6 +31,9 @@ int32_t ParseWholeNumber(std::string_view text,
 // 12.5, -8, 266.5.
 std::string ShortestDecimal(double value);
 
+// Exactly `decimals` decimals with "." as separator, no grouping: 30.50, -0.25.
+std::string FixedDecimals(double value, int decimals);
+
 // Two decimals with "." as separator and "," grouping the thousands: 1,234.56, -0.50.
 std::string TwoDecimals(double value);
 

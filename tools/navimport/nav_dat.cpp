@@ -1,0 +1,71 @@
+// nav.dat (VOR, NDB, localizers), fix.dat and awy.dat.
+#include "source_files.h"
+#include "sources.h"
+#include "tokens.h"
+
+namespace qelvar::import {
+
+std::vector<NavAid> ReadNavDat(const std::filesystem::path &file) {
+    std::vector<NavAid> aids;
+    ForEachSourceLine(file, [&](const std::string &line, long number) {
+        if (number <= 2)
+            return;
+        Tokens t(line, file, number);
+        if (t.empty() || t.Text(0) == "99")
+            return;
+        int code = t.Int(0);
+        if (code < 2 || code > 5)
+            return;
+        NavAid aid;
+        aid.code = code;
+        aid.lat = t.Number(1);
+        aid.lon = t.Number(2);
+        aid.frequency = t.Int(4);
+        aid.ident = t.Text(7);
+        if (code == 2 || code == 3) {
+            t.Require(10, "a VOR or NDB row ends with its name and type");
+            std::string words = t.Rest(8);
+            size_t lastBlank = words.rfind(' ');
+            aid.kind = words.substr(lastBlank + 1);
+            aid.name = DecodeSourceText(words.substr(0, lastBlank));
+        } else {
+            t.Require(11, "a localizer row ends with airport, runway and type");
+            aid.course = t.Number(6);
+            aid.airport = t.Text(8);
+            aid.runway = t.Text(9);
+        }
+        aids.push_back(std::move(aid));
+    });
+    return aids;
+}
+
+std::vector<Fix> ReadFixDat(const std::filesystem::path &file) {
+    std::vector<Fix> fixes;
+    ForEachSourceLine(file, [&](const std::string &line, long number) {
+        if (number <= 2)
+            return;
+        Tokens t(line, file, number);
+        if (t.empty() || t.Text(0) == "99")
+            return;
+        t.Require(3, "a fix row has latitude, longitude and ident");
+        fixes.push_back({t.Text(2), t.Number(0), t.Number(1)});
+    });
+    return fixes;
+}
+
+std::vector<Fix> ReadAirwayPoints(const std::filesystem::path &file) {
+    std::vector<Fix> points;
+    ForEachSourceLine(file, [&](const std::string &line, long number) {
+        if (number <= 2)
+            return;
+        Tokens t(line, file, number);
+        if (t.empty() || t.Text(0) == "99")
+            return;
+        t.Require(10, "an airway segment has two named points, type, levels and names");
+        points.push_back({t.Text(0), t.Number(1), t.Number(2)});
+        points.push_back({t.Text(3), t.Number(4), t.Number(5)});
+    });
+    return points;
+}
+
+} // namespace qelvar::import
