@@ -1,10 +1,16 @@
 #include "form2.h"
 
+#include "maps/mapview/geometry.h"
+#include "maps/mapview/redraw.h"
+
 #include "platform/fonts.h"
+#include "platform/numbers.h"
+#include "platform/runtime_error.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QTimer>
 
 namespace qelvar {
 
@@ -82,7 +88,22 @@ Form2::Form2(NavDatabase &db, MessageSink &sink, std::function<void()> exitProgr
     lstFound->setFont(ControlFont("Lucida Console", 8));
     lstFound->hide();
 
+    connect(cmdVOR, &QPushButton::clicked, this, &Form2::cmdVOR_Click);
+    connect(cmdNDB, &QPushButton::clicked, this, &Form2::cmdNDB_Click);
+    connect(cmdILS, &QPushButton::clicked, this, &Form2::cmdILS_Click);
+    connect(cmdHills, &QPushButton::clicked, this, &Form2::cmdHills_Click);
+    connect(cmdBorder, &QPushButton::clicked, this, &Form2::cmdBorder_Click);
+    connect(cmdRwy, &QPushButton::clicked, this, &Form2::cmdRwy_Click);
+    connect(cmdInter, &QPushButton::clicked, this, &Form2::cmdInter_Click);
+    connect(cmdArpt, &QPushButton::clicked, this, &Form2::cmdArpt_Click);
+    connect(cmdArptLoc, &QPushButton::clicked, this, &Form2::cmdArptLoc_Click);
+    connect(CmdZoomPlus, &QPushButton::clicked, this, &Form2::CmdZoomPlus_Click);
+    connect(CmdZoomMinus, &QPushButton::clicked, this, &Form2::CmdZoomMinus_Click);
+    connect(CmdCenter, &QPushButton::clicked, this, &Form2::CmdCenter_Click);
+    connect(CmdFullDsp, &QPushButton::clicked, this, &Form2::CmdFullDsp_Click);
     connect(cmdExit, &QPushButton::clicked, this, &Form2::cmdExit_Click);
+    connect(PicMap, &PictureBox::MouseDown, this, &Form2::PicMap_MouseDown);
+    connect(PicMap, &PictureBox::MouseMove, this, &Form2::PicMap_MouseMove);
 }
 
 CaptionButton *Form2::AddButton(const std::string &caption, int left, int top, int width, int height,
@@ -113,11 +134,141 @@ void Form2::Form_Load(const std::string &commandLine) {
     SetWorldView(view_);
 
     db_.LayerFlags.Intersections = false;
-    cmdInter->SetCaption("INT off");
-    cmdInter->SetBackColor(kLayerOffColor);
+    ShowLayerSwitch(*cmdInter, false, "INT", "INT off", ButtonFace());
     db_.LayerFlags.Runways = true;
-    cmdRwy->SetCaption("RWY");
-    cmdRwy->SetBackColor(ButtonFace());
+    ShowLayerSwitch(*cmdRwy, true, "RWY", "RWY off", ButtonFace());
+}
+
+void Form2::showEvent(QShowEvent *) {
+    // The first paint comes once the start-up has finished (after the layers are switched on).
+    QTimer::singleShot(0, this, &Form2::Form_Paint);
+}
+
+void Form2::Form_Paint() {
+    if (!ringsShown_)
+        RedrawMap();
+}
+
+void Form2::RedrawMap() {
+    PicMap->setCursor(Qt::WaitCursor);
+    MapScene scene{db_, view_, hits_, routePoints_, sink_};
+    try {
+        RedrawResult result = qelvar::RedrawMap(scene, PicMap->Canvas());
+        setWindowTitle(QString::fromStdString(result.caption));
+        if (result.displayText)
+            SetBoxText(*txtDisplay, *result.displayText);
+        if (!result.displayAppend.empty()) {
+            SetBoxText(*txtDisplay, BoxText(*txtDisplay) + result.displayAppend);
+            txtDisplay->moveCursor(QTextCursor::End);
+        }
+        if (result.ringsDrawn) {
+            txtDisplayRoute->hide();
+            ringsShown_ = true;
+        }
+    } catch (const RuntimeError &error) {
+        ShowRoutineError(sink_, error, "RedrawMap", "Module3");
+    }
+    SetMapCursor();
+    PicMap->update();
+}
+
+void Form2::SetMapCursor() { PicMap->setCursor(crossCursorArmed_ == 1 ? Qt::CrossCursor : Qt::ArrowCursor); }
+
+void Form2::ShowLayerSwitch(CaptionButton &button, bool on, const std::string &onCaption,
+                            const std::string &offCaption, Rgb onColor) {
+    button.SetCaption(on ? onCaption : offCaption);
+    button.SetBackColor(on ? onColor : kLayerOffColor);
+}
+
+void Form2::SwitchLayer(bool &flag, CaptionButton &button, const std::string &onCaption,
+                        const std::string &offCaption, Rgb onColor) {
+    flag = !flag;
+    ShowLayerSwitch(button, flag, onCaption, offCaption, onColor);
+    RedrawMap();
+}
+
+void Form2::cmdVOR_Click() { SwitchLayer(db_.LayerFlags.Vor, *cmdVOR, "VOR", "VOR off"); }
+void Form2::cmdNDB_Click() { SwitchLayer(db_.LayerFlags.Ndb, *cmdNDB, "NDB", "NDB off", kNdbButtonFace); }
+void Form2::cmdILS_Click() { SwitchLayer(db_.LayerFlags.Ils, *cmdILS, "ILS", "ILS off"); }
+void Form2::cmdHills_Click() { SwitchLayer(db_.LayerFlags.Hills, *cmdHills, "Mtn Peak", "Mtn off"); }
+void Form2::cmdBorder_Click() { SwitchLayer(db_.LayerFlags.Borders, *cmdBorder, "Bor- der", "Bdr off"); }
+void Form2::cmdRwy_Click() { SwitchLayer(db_.LayerFlags.Runways, *cmdRwy, "RWY", "RWY off"); }
+void Form2::cmdInter_Click() { SwitchLayer(db_.LayerFlags.Intersections, *cmdInter, "INT", "INT off"); }
+
+// Both airport kinds together: on switches both on, off both off.
+void Form2::cmdArpt_Click() {
+    LayerFlagSet &f = db_.LayerFlags;
+    bool on = !f.IntlAirports;
+    f.IntlAirports = f.LocalAirports = on;
+    ShowLayerSwitch(*cmdArpt, on, "Arpt", "APT off", ButtonFace());
+    ShowLayerSwitch(*cmdArptLoc, on, "LOC", "LOC off", ButtonFace());
+    RedrawMap();
+}
+
+// Local airports show only together with the international ones.
+void Form2::cmdArptLoc_Click() {
+    LayerFlagSet &f = db_.LayerFlags;
+    f.LocalAirports = f.IntlAirports ? !f.LocalAirports : false;
+    ShowLayerSwitch(*cmdArptLoc, f.LocalAirports, "LOC", "LOC off", ButtonFace());
+    RedrawMap();
+}
+
+void Form2::ColourViewButtons(CaptionButton *active) {
+    for (CaptionButton *b : {CmdZoomPlus, CmdCenter, CmdFullDsp, CmdZoomMinus})
+        b->SetBackColor(b == active ? kActiveViewColor : kInactiveViewColor);
+}
+
+// The view buttons arm a click mode; the view changes at the next click on the map.
+void Form2::ArmClickMode(CaptionButton *button, int32_t mode) {
+    ColourViewButtons(button);
+    mapClickMode_ = mode;
+    crossCursorArmed_ = 1;
+    PicMap->setCursor(Qt::CrossCursor);
+    lstFound->hide();
+    if (txtDisplayRoute->isVisible()) {
+        txtDisplayRoute->hide();
+        RedrawMap();
+    }
+}
+
+void Form2::CmdZoomPlus_Click() { ArmClickMode(CmdZoomPlus, kClickZoomIn); }
+void Form2::CmdZoomMinus_Click() { ArmClickMode(CmdZoomMinus, kClickZoomOut); }
+void Form2::CmdCenter_Click() { ArmClickMode(CmdCenter, kClickCentre); }
+
+void Form2::CmdFullDsp_Click() {
+    ColourViewButtons(CmdFullDsp);
+    lstFound->hide();
+    txtDisplayRoute->hide();
+    SetWorldView(view_);
+    RedrawMap();
+}
+
+void Form2::PicMap_MouseDown(int button, int, float x, float y) {
+    try {
+        int32_t cx = RoundToInt32(x);
+        int32_t cy = RoundToInt32(y);
+        if (button == kRightButton)
+            return; // object information under the cursor
+        switch (mapClickMode_) {
+        case kClickZoomIn: ZoomInAt(view_, db_.ZoomScale, cx, cy); break;
+        case kClickZoomOut: ZoomOutAt(view_, db_.ZoomScale, cx, cy); break;
+        case kClickRoutePick: return;
+        default: CentreAt(view_, cx, cy); break;
+        }
+    } catch (const RuntimeError &error) {
+        ShowFormError(sink_, error, "PicMap_MouseDown", "Form2");
+        return;
+    }
+    RedrawMap();
+}
+
+void Form2::PicMap_MouseMove(int, int, float x, float y) {
+    try {
+        UnitPoint at = ToMapExact(view_, x, y);
+        lblCoords->setText(QString::fromStdString(PositionText(at.X, at.Y, true)).replace("\r\n", "\n"));
+    } catch (const RuntimeError &) {
+        lblCoords->clear(); // outside the 32-bit map range there is no position to show
+    }
 }
 
 void Form2::cmdExit_Click() { exitProgram_(); }

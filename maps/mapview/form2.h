@@ -2,7 +2,9 @@
 // program buttons beside it, the information box and the coordinate read-out.
 #pragma once
 
+#include "maps/mapview/hit_list.h"
 #include "maps/mapview/map_view.h"
+#include "maps/mapview/route_points.h"
 #include "maps/navdata/nav_database.h"
 #include "platform/controls.h"
 #include "platform/messages.h"
@@ -18,6 +20,11 @@ namespace qelvar {
 
 inline constexpr Rgb kLayerOffColor{255, 128, 128};
 inline constexpr Rgb kNdbButtonFace{190, 190, 190};
+inline constexpr Rgb kActiveViewColor{0, 192, 0};
+inline constexpr Rgb kInactiveViewColor{192, 192, 192};
+
+// What a left click on the map does.
+enum MapClickModes : int32_t { kClickCentre0 = 0, kClickZoomIn = 1, kClickZoomOut = 2, kClickCentre = 3, kClickRoutePick = 5 };
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -27,10 +34,33 @@ public:
 
     // The main window's own start-up; commandLine is the program's whole command line.
     void Form_Load(const std::string &commandLine);
+    // The map is redrawn when the window is painted, unless the airport marker's rings are shown.
+    void Form_Paint();
+    // The one full redraw of the map picture.
+    void RedrawMap();
 
+    void cmdVOR_Click();
+    void cmdNDB_Click();
+    void cmdILS_Click();
+    void cmdHills_Click();
+    void cmdBorder_Click();
+    void cmdRwy_Click();
+    void cmdInter_Click();
+    void cmdArpt_Click();
+    void cmdArptLoc_Click();
+    void CmdZoomPlus_Click();
+    void CmdZoomMinus_Click();
+    void CmdCenter_Click();
+    void CmdFullDsp_Click();
     void cmdExit_Click();
+    void PicMap_MouseDown(int button, int shift, float x, float y);
+    void PicMap_MouseMove(int button, int shift, float x, float y);
 
     MapView &View() { return view_; }
+    const HitList &Hits() const { return hits_; }
+    int32_t MapClickMode() const { return mapClickMode_; }
+    int32_t CrossCursorArmed() const { return crossCursorArmed_; }
+    bool RingsShown() const { return ringsShown_; }
 
     PictureBox *PicMap;
     CaptionButton *cmdVOR, *cmdNDB, *cmdInter, *cmdArpt, *cmdArptLoc, *cmdRwy, *cmdILS, *cmdBorder, *cmdHills;
@@ -43,17 +73,30 @@ public:
     QLabel *lblCoords;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     CaptionButton *AddButton(const std::string &caption, int left, int top, int width, int height,
                              const char *fontName = "Small Fonts");
     void AddSeparator(int top);
+    void ShowLayerSwitch(CaptionButton &button, bool on, const std::string &onCaption, const std::string &offCaption,
+                         Rgb onColor);
+    void SwitchLayer(bool &flag, CaptionButton &button, const std::string &onCaption, const std::string &offCaption,
+                     Rgb onColor = ButtonFace());
+    void ColourViewButtons(CaptionButton *active);
+    void ArmClickMode(CaptionButton *button, int32_t mode);
+    void SetMapCursor();
 
     NavDatabase &db_;
     MessageSink &sink_;
     std::function<void()> exitProgram_;
     MapView view_;
+    HitList hits_;
+    RoutePointTable routePoints_{};
+    int32_t mapClickMode_ = 0;
+    int32_t crossCursorArmed_ = 0;
+    bool ringsShown_ = false;
 };
 
 } // namespace qelvar

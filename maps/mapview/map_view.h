@@ -1,12 +1,14 @@
-// The view state of the map picture: which part of the world it shows and at which scale.
+// The view state of the map picture (which part of the world it shows, at which scale), the
+// conversions between map units and picture twips, and the view changes of a map click.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace qelvar {
 
 struct MapView {
-    int32_t ScaleX = 5000; // map units per twip
+    int32_t ScaleX = 5000; // map units per twip; always one of the twelve zoom scales
     int32_t ScaleY = 5000; // always the same as ScaleX
     int32_t ZoomLevel = 12;
     int32_t ExtentX = 77'760'000; // nominal view, map units
@@ -17,7 +19,31 @@ struct MapView {
     int32_t CentreY = 19'440'000;
 };
 
-// The whole world at level 12, scale 5,000.
+struct TwipPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+struct UnitPoint {
+    int32_t X = 0;
+    int32_t Y = 0;
+};
+
+using ZoomScaleTable = std::array<int32_t, 13>; // levels 1 ... 12
+
+// The whole world at level 12, scale 5,000 (the view's initial values).
 void SetWorldView(MapView &view);
+
+// Picture position of a map position: round((X - OriginX) / ScaleX), half to even.
+TwipPoint ToScreen(const MapView &view, int32_t X, int32_t Y);
+// Map position of a click: the twips rounded first, then X = x * ScaleX + OriginX in 32 bits.
+UnitPoint ToMap(const MapView &view, float x, float y);
+// Map position under the mouse: computed in double precision and rounded once.
+UnitPoint ToMapExact(const MapView &view, float x, float y);
+
+// The click actions (the caller redraws afterwards). x, y are the rounded twips of the click.
+void ZoomInAt(MapView &view, const ZoomScaleTable &scales, int32_t x, int32_t y);
+void ZoomOutAt(MapView &view, const ZoomScaleTable &scales, int32_t x, int32_t y);
+void CentreAt(MapView &view, int32_t x, int32_t y);
 
 } // namespace qelvar

@@ -1,0 +1,119 @@
+// Coastlines, borders, runways and the route.
+#include "maps/mapview/geometry.h"
+#include "maps/mapview/map_painter.h"
+
+namespace qelvar {
+
+namespace {
+
+// Every segment between two neighbouring entries with X != 0, through the clipper.
+void DrawClippedPolylines(MapPainter &p, const PolylineLayer &layer) {
+    for (int32_t i = 0; i <= layer.count; ++i) {
+        if (layer.XAt(i) == 0 || layer.XAt(i + 1) == 0)
+            continue;
+        TwipPoint a = p.Screen(layer.XAt(i), layer.YAt(i));
+        TwipPoint b = p.Screen(layer.XAt(i + 1), layer.YAt(i + 1));
+        LineClip(p.canvas, p.scene.sink, a.x, a.y, b.x, b.y);
+    }
+}
+
+// Runs a layer that traps its own run-time errors: the routine message, and the layer ends.
+template <typename Draw> void Trapped(MapPainter &p, const char *procedure, Draw draw) {
+    try {
+        draw();
+    } catch (const RuntimeError &error) {
+        ShowRoutineError(p.scene.sink, error, procedure, "Module3");
+    }
+}
+
+} // namespace
+
+// Scales 5,000 and 2,500: no clipping; a segment is drawn when its first point passes the origin test.
+void DrawCoastDirect(MapPainter &p) {
+    const PolylineLayer &coast = p.db().CoastLayer;
+    p.canvas.SetColor(kCoastColor);
+    for (int32_t i = 0; i <= coast.count; ++i) {
+        if (coast.XAt(i) == 0 || coast.XAt(i + 1) == 0 || !p.PassesOrigin(coast.XAt(i), coast.YAt(i)))
+            continue;
+        TwipPoint a = p.Screen(coast.XAt(i), coast.YAt(i));
+        TwipPoint b = p.Screen(coast.XAt(i + 1), coast.YAt(i + 1));
+        p.canvas.Line(a.x, a.y, b.x, b.y);
+    }
+}
+
+void DisplayCoast(MapPainter &p) {
+    Trapped(p, "DisplayCoast", [&] {
+        p.canvas.SetColor(kCoastColor);
+        DrawClippedPolylines(p, p.db().CoastLayer);
+    });
+}
+
+void DisplayBorder(MapPainter &p) {
+    Trapped(p, "DisplayBorder", [&] {
+        p.canvas.SetColor(kBorderColor);
+        DrawClippedPolylines(p, p.db().BorderLayer);
+    });
+}
+
+// Runways as 4-pixel lines at scales below 500, with 10 NM extended centre lines below 60.
+void Displayrwy(MapPainter &p) {
+    Trapped(p, "Displayrwy", [&] {
+        const PointTable<Runway> &runways = p.db().RunwayTable;
+        p.canvas.SetColor(kRunwayLayerColor);
+        for (int32_t i = 0; i < runways.count; ++i) {
+            const Runway &r = runways.entries[i];
+            if (r.X == 0 || !p.PassesOrigin(r.X, r.Y))
+                continue;
+            TwipPoint at = p.Screen(r.X, r.Y);
+            if (!InClipRect(at.x, at.y))
+                continue;
+            UnitPoint end{r.X, r.Y};
+            CalcSegment(r.X, r.Y, r.Heading, r.DrawLength, end.X, end.Y);
+            TwipPoint e = p.Screen(end.X, end.Y);
+            if (p.scale() >= 500) {
+                p.canvas.SetColor(kRunwayLayerColor);
+                continue;
+            }
+            p.canvas.SetColor(kRunwayColor);
+            p.canvas.SetLineWidth(4);
+            TwipPoint from = at;
+            LineClip(p.canvas, p.scene.sink, from.x, from.y, e.x, e.y);
+            p.canvas.SetLineWidth(1);
+            if (p.scale() < 60) {
+                int32_t back = r.Heading + 180;
+                if (back > 360)
+                    back -= 360;
+                for (int32_t course : {r.Heading, back}) {
+                    UnitPoint far{r.X, r.Y};
+                    CalcSegment(r.X, r.Y, course, 10, far.X, far.Y);
+                    TwipPoint f = p.Screen(far.X, far.Y);
+                    from = at;
+                    LineClip(p.canvas, p.scene.sink, from.x, from.y, f.x, f.y);
+                }
+            }
+        }
+    });
+}
+
+// The route: slot 0 gives the pen position; every later slot of the route that passes the
+// origin test is joined to the pen. The walk ends before the first free slot.
+void DrawRoute(MapPainter &p) {
+    const RoutePointTable &route = p.scene.route;
+    p.canvas.SetColor(kRouteColor);
+    int n = 0;
+    while (n < kRouteSlots && !IsFreeSlot(route[n]))
+        ++n;
+    if (n == 0)
+        return;
+    TwipPoint pen = p.Screen(route[0].X, route[0].Y);
+    for (int i = 1; i < n; ++i) {
+        if (!p.PassesOrigin(route[i].X, route[i].Y))
+            continue;
+        TwipPoint next = p.Screen(route[i].X, route[i].Y);
+        if (next.x != 0)
+            p.canvas.Line(pen.x, pen.y, next.x, next.y);
+        pen = next;
+    }
+}
+
+} // namespace qelvar

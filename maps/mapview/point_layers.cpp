@@ -1,0 +1,262 @@
+// Mountain peaks, VOR, NDB, ILS, intersections and airports: symbols and labels by the recipe of
+// the current scale, and the hit-list entries of the objects drawn in view.
+#include "maps/mapview/geometry.h"
+#include "maps/mapview/map_painter.h"
+#include "maps/mapview/map_recipes.h"
+#include "platform/numbers.h"
+
+#include <cstdlib>
+
+namespace qelvar {
+
+namespace {
+
+constexpr Rgb kHillColor{97, 97, 97};
+constexpr Rgb kHillLabelColor{255, 192, 128};
+constexpr Rgb kVorColor{0, 0, 255};
+constexpr Rgb kNdbColor{255, 0, 0};
+constexpr Rgb kIlsColor{0, 255, 0};
+constexpr Rgb kIlsLabelColor{255, 0, 255};
+constexpr Rgb kIntersectionColor{255, 68, 128};
+constexpr Rgb kIntersectionLabelColor{192, 0, 192};
+constexpr Rgb kInternationalColor{0, 0, 0};
+constexpr Rgb kLocalColor{64, 64, 64};
+
+// The drawing colour of a peak. The name is read as a number first (its leading numeric part);
+// every peak gets the same colour whatever it is.
+void HillColor(Canvas &canvas, const std::string &name) {
+    [[maybe_unused]] double number = std::strtod(name.c_str(), nullptr);
+    canvas.SetColor(kHillColor);
+}
+
+void Cross(Canvas &canvas, TwipPoint at, int arm) {
+    for (int k = 0; k <= arm; ++k) {
+        canvas.Point(at.x + k, at.y);
+        canvas.Point(at.x - k, at.y);
+        canvas.Point(at.x, at.y + k);
+        canvas.Point(at.x, at.y - k);
+    }
+}
+
+const std::string &StationTextOf(const VorStation &s, StationText which) {
+    return which == StationText::Text5 ? s.Text5 : which == StationText::Text6 ? s.Text6 : s.Text7;
+}
+const std::string &StationTextOf(const NdbStation &s, StationText which) {
+    return which == StationText::Text5 ? s.Text5 : which == StationText::Text6 ? s.Text6 : s.Text7;
+}
+
+std::string AirportTextOf(const Airport &a, AirportText which) {
+    switch (which) {
+    case AirportText::LocationIndicator: return a.LocationIndicator;
+    case AirportText::IcaoElev: return a.LocationIndicator + "  " + a.Elevation;
+    case AirportText::Name15: return a.Name.substr(0, 15);
+    case AirportText::Name10: return a.Name.substr(0, 10);
+    case AirportText::Name: return a.Name;
+    case AirportText::Atis: return a.Atis;
+    }
+    return {};
+}
+
+void CourseLine(MapPainter &p, const IlsEntry &ils, TwipPoint at) {
+    int32_t c = RoundToInt32(ils.Course);
+    int32_t reciprocal = c > 180 ? c - 180 : c + 180;
+    UnitPoint end{ils.X, ils.Y};
+    CalcSegment(ils.X, ils.Y, reciprocal, 10, end.X, end.Y);
+    TwipPoint e = p.Screen(end.X, end.Y);
+    p.canvas.Line(at.x, at.y, e.x, e.y);
+}
+
+// Scale 2 only: every ILS in view with two rings and its labels, listed in the information box.
+void IlsListPass(MapPainter &p) {
+    const PointTable<IlsEntry> &table = p.db().IlsTable;
+    p.result.displayAppend += "\r\n----- ILS -----\r\n";
+    for (int32_t i = 0; i < table.count; ++i) {
+        const IlsEntry &ils = table.entries[i];
+        if (!p.PassesOrigin(ils.X, ils.Y))
+            continue;
+        TwipPoint at = p.Screen(ils.X, ils.Y);
+        if (!InClipRect(at.x, at.y))
+            continue;
+        p.scene.hits.Append(i, "ILS", at.x, at.y);
+        p.canvas.SetColor(kIlsColor);
+        p.canvas.Point(at.x, at.y);
+        p.canvas.Circle(at.x, at.y, 10);
+        p.canvas.Circle(at.x, at.y, 40);
+        std::string course = ShortestDecimal(ils.Course);
+        int32_t labelX = ils.Course <= 180 ? at.x + 150 : at.x - 800;
+        p.canvas.SetColor(kIlsLabelColor);
+        p.canvas.Text(labelX, at.y - 100, ils.Text0 + " " + ils.Text1, 6);
+        p.canvas.Text(labelX, at.y + 50, ils.Text2 + " - " + course + " DEG", 6);
+        p.result.displayAppend += ils.Text0 + " " + ils.Text1 + " " + ils.Text2 + " - " + course + " DEG\r\n";
+    }
+}
+
+} // namespace
+
+void DisplayHills(MapPainter &p) {
+    const HillRow *row = HillRowFor(p.scale());
+    if (!row)
+        return;
+    const PointTable<Hill> &table = p.db().HillTable;
+    for (int32_t i = 0; i < table.count; ++i) {
+        const Hill &hill = table.entries[i];
+        // Comment lines of the file leave empty entries: there is no peak to draw.
+        if (hill.X == 0 || !p.PassesOrigin(hill.X, hill.Y))
+            continue;
+        TwipPoint at = p.Screen(hill.X, hill.Y);
+        try {
+            HillColor(p.canvas, hill.Name);
+        } catch (const RuntimeError &error) {
+            ShowRoutineError(p.scene.sink, error, "HillColor", "Module3");
+        }
+        if (row->crossArm == 0)
+            p.canvas.Point(at.x, at.y);
+        else
+            Cross(p.canvas, at, row->crossArm);
+        p.canvas.SetColor(kHillLabelColor);
+        if (row->name)
+            p.canvas.Text(at.x - 200, at.y - 150, hill.Name, 5);
+        if (row->elevation)
+            p.canvas.Text(at.x - 200, at.y - 250, hill.Elevation, 5);
+    }
+}
+
+void DisplayVors(MapPainter &p) {
+    const VorRow *row = VorRowFor(p.scale());
+    if (!row)
+        return;
+    const PointTable<VorStation> &table = p.db().VorTable;
+    p.canvas.SetColor(kVorColor);
+    for (int32_t i = 0; i < table.count; ++i) {
+        const VorStation &vor = table.entries[i];
+        if (!p.PassesOrigin(vor.X, vor.Y))
+            continue;
+        TwipPoint at = p.Screen(vor.X, vor.Y);
+        if (row->circle == 0) {
+            p.canvas.Point(at.x, at.y);
+            continue;
+        }
+        if (!InClipRect(at.x, at.y))
+            continue;
+        p.canvas.Point(at.x, at.y);
+        p.canvas.Circle(at.x, at.y, row->circle);
+        for (const VorLabel &label : row->labels)
+            p.canvas.Text(at.x, at.y + label.dy, StationTextOf(vor, label.text), label.size);
+        p.scene.hits.Append(i, "VOR", at.x, at.y);
+    }
+}
+
+void DisplayNdbs(MapPainter &p) {
+    const NdbRow *row = NdbRowFor(p.scale());
+    if (!row)
+        return;
+    const PointTable<NdbStation> &table = p.db().NdbTable;
+    p.canvas.SetColor(kNdbColor);
+    for (int32_t i = 0; i < table.count; ++i) {
+        const NdbStation &ndb = table.entries[i];
+        if (!p.PassesOrigin(ndb.X, ndb.Y))
+            continue;
+        TwipPoint at = p.Screen(ndb.X, ndb.Y);
+        if (row->circles.empty()) {
+            p.canvas.Point(at.x, at.y);
+            continue;
+        }
+        if (!InClipRect(at.x, at.y))
+            continue;
+        p.canvas.Point(at.x, at.y);
+        for (int r : row->circles)
+            p.canvas.Circle(at.x, at.y, r);
+        for (const NdbLabel &label : row->labels) {
+            auto length = static_cast<int32_t>(StationTextOf(ndb, label.lengthOf).size());
+            p.canvas.Text(at.x - label.perCharacter * length, at.y + label.dy, StationTextOf(ndb, label.text),
+                          label.size);
+        }
+        p.scene.hits.Append(i, "NDB", at.x, at.y);
+    }
+}
+
+void DisplayIls(MapPainter &p) {
+    const IlsRow *row = IlsRowFor(p.scale());
+    if (!row)
+        return;
+    if (p.scale() == 2)
+        IlsListPass(p);
+    const PointTable<IlsEntry> &table = p.db().IlsTable;
+    for (int32_t i = 0; i < table.count; ++i) {
+        const IlsEntry &ils = table.entries[i];
+        if (!p.PassesOrigin(ils.X, ils.Y))
+            continue;
+        TwipPoint at = p.Screen(ils.X, ils.Y);
+        if (!InClipRect(at.x, at.y))
+            continue;
+        p.canvas.SetColor(kIlsColor);
+        p.canvas.Point(at.x, at.y);
+        p.canvas.Circle(at.x, at.y, 10);
+        p.canvas.SetLineWidth(row->courseLineWidth);
+        CourseLine(p, ils, at);
+        p.canvas.SetLineWidth(1);
+        p.scene.hits.Append(i, "ILS", at.x, at.y);
+    }
+}
+
+void DisplayIntersection(MapPainter &p) {
+    try {
+        const IntersectionRow *row = IntersectionRowFor(p.scale());
+        if (!row)
+            return;
+        const PointTable<Intersection> &table = p.db().IntersectionTable;
+        for (int32_t i = 0; i < table.count; ++i) {
+            const Intersection &fix = table.entries[i];
+            if (!p.PassesOrigin(fix.X, fix.Y))
+                continue;
+            TwipPoint at = p.Screen(fix.X, fix.Y);
+            p.canvas.SetColor(kIntersectionColor);
+            if (row->triangle == 0) {
+                p.canvas.Point(at.x, at.y);
+            } else {
+                int n = row->triangle;
+                p.canvas.Line(at.x, at.y, at.x + n, at.y);
+                p.canvas.Line(at.x + n, at.y, at.x + n / 2, at.y - n);
+                p.canvas.Line(at.x + n / 2, at.y - n, at.x, at.y);
+            }
+            if (row->label) {
+                p.canvas.SetColor(kIntersectionLabelColor);
+                p.canvas.Text(at.x + row->dx, at.y + row->dy, fix.Name, row->size);
+            }
+            if (InClipRect(at.x, at.y))
+                p.scene.hits.Append(i, "INT", at.x, at.y);
+        }
+    } catch (const RuntimeError &error) {
+        ShowRoutineError(p.scene.sink, error, "DisplayIntersection", "Module3");
+    }
+}
+
+void DisplayAirports(MapPainter &p) {
+    const AirportRow *row = AirportRowFor(p.scale());
+    if (!row)
+        return;
+    const AirportTableData &table = p.db().AirportTable;
+    bool localsShown = p.db().LayerFlags.LocalAirports;
+    for (int32_t i = 0; i < table.AirportCount; ++i) {
+        const Airport &airport = table.entries[i];
+        if (!p.PassesOrigin(airport.X, airport.Y))
+            continue;
+        TwipPoint at = p.Screen(airport.X, airport.Y);
+        if (row->inViewOnly && !InClipRect(at.x, at.y))
+            continue;
+        p.scene.hits.Append(i, airport.Type, at.x, at.y);
+        bool international = airport.Type == "AD";
+        if (!international && !localsShown)
+            continue;
+        const AirportStyle &style = international ? row->international : row->local;
+        p.canvas.SetColor(international ? kInternationalColor : kLocalColor);
+        if (style.point)
+            p.canvas.Point(at.x, at.y);
+        for (int r : style.circles)
+            p.canvas.Circle(at.x, at.y, r);
+        for (const AirportLabel &label : style.labels)
+            p.canvas.Text(at.x + label.dx, at.y + label.dy, AirportTextOf(airport, label.text), label.size);
+    }
+}
+
+} // namespace qelvar
