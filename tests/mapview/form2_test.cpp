@@ -1,0 +1,173 @@
+// The main window's switches and view buttons, driven offscreen as a user would.
+#include "maps/mapview/form2.h"
+#include "maps/navdata/loaders.h"
+#include "maps/navdata/loading_sequence.h"
+#include "support/kit_folder.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace qelvar {
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    MainWindow() : form(db, sink, [this] { ++exits; }) {
+        std::filesystem::path fixtures = testing::FixturesDir();
+        FillZoomScale(db);
+        LoadArptftomFile(db, fixtures, sink);
+        PlaceAirports(db);
+        LoadVor(db, fixtures, sink);
+        PlaceVors(db);
+        LoadCoast(db, fixtures, sink);
+        form.Form_Load("");
+        SwitchOnStartLayers(db.LayerFlags);
+        form.show();
+        QCoreApplication::processEvents(); // the first paint draws the map
+    }
+    void ClickMap(int pixelX, int pixelY, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(form.PicMap, button, Qt::NoModifier, QPoint(pixelX, pixelY));
+    }
+
+    NavDatabase db;
+    RecordingMessageSink sink;
+    int exits = 0;
+    Form2 form;
+};
+
+TEST_F(MainWindow, FirstPaintDrawsTheWorld) {
+    EXPECT_EQ(form.windowTitle(), "Qelvar Maps     Zoom =  5000");
+    EXPECT_EQ(form.Hits().count, 4); // the four fixture airports at the world view
+    EXPECT_TRUE(sink.boxes.empty());
+}
+
+TEST_F(MainWindow, LayerSwitchesToggleFlagCaptionAndColour) {
+    struct Case {
+        CaptionButton *button;
+        bool LayerFlagSet::*flag;
+        const char *off;
+        const char *on;
+        Rgb onColor;
+    } cases[] = {
+        {form.cmdVOR, &LayerFlagSet::Vor, "VOR off", "VOR", ButtonFace()},
+        {form.cmdNDB, &LayerFlagSet::Ndb, "NDB off", "NDB", Rgb{190, 190, 190}},
+        {form.cmdILS, &LayerFlagSet::Ils, "ILS off", "ILS", ButtonFace()},
+        {form.cmdHills, &LayerFlagSet::Hills, "Mtn off", "Mtn Peak", ButtonFace()},
+        {form.cmdBorder, &LayerFlagSet::Borders, "Bdr off", "Bor- der", ButtonFace()},
+        {form.cmdRwy, &LayerFlagSet::Runways, "RWY off", "RWY", ButtonFace()},
+    };
+    for (const Case &c : cases) {
+        QTest::mouseClick(c.button, Qt::LeftButton);
+        EXPECT_FALSE(db.LayerFlags.*c.flag) << c.on;
+        EXPECT_EQ(c.button->Caption(), c.off);
+        EXPECT_EQ(c.button->BackColor(), (Rgb{255, 128, 128}));
+        QTest::mouseClick(c.button, Qt::LeftButton);
+        EXPECT_TRUE(db.LayerFlags.*c.flag) << c.on;
+        EXPECT_EQ(c.button->Caption(), c.on);
+        EXPECT_EQ(c.button->BackColor(), c.onColor);
+    }
+    // The intersections start off.
+    QTest::mouseClick(form.cmdInter, Qt::LeftButton);
+    EXPECT_TRUE(db.LayerFlags.Intersections);
+    EXPECT_EQ(form.cmdInter->Caption(), "INT");
+    QTest::mouseClick(form.cmdInter, Qt::LeftButton);
+    EXPECT_EQ(form.cmdInter->Caption(), "INT off");
+    // Switching the VOR off takes them out of the redraw.
+    EXPECT_TRUE(sink.boxes.empty());
+}
+
+TEST_F(MainWindow, AirportSwitchesAreCoupled) {
+    QTest::mouseClick(form.cmdArptLoc, Qt::LeftButton);
+    EXPECT_FALSE(db.LayerFlags.LocalAirports);
+    EXPECT_EQ(form.cmdArptLoc->Caption(), "LOC off");
+    QTest::mouseClick(form.cmdArpt, Qt::LeftButton);
+    EXPECT_FALSE(db.LayerFlags.IntlAirports);
+    EXPECT_EQ(form.cmdArpt->Caption(), "APT off");
+    EXPECT_EQ(form.cmdArpt->BackColor(), (Rgb{255, 128, 128}));
+    EXPECT_EQ(form.Hits().count, 0);
+    // Local airports cannot come back alone.
+    QTest::mouseClick(form.cmdArptLoc, Qt::LeftButton);
+    EXPECT_FALSE(db.LayerFlags.LocalAirports);
+    EXPECT_EQ(form.cmdArptLoc->Caption(), "LOC off");
+    EXPECT_EQ(form.cmdArptLoc->BackColor(), (Rgb{255, 128, 128}));
+    // Arpt brings both back.
+    QTest::mouseClick(form.cmdArpt, Qt::LeftButton);
+    EXPECT_TRUE(db.LayerFlags.IntlAirports);
+    EXPECT_TRUE(db.LayerFlags.LocalAirports);
+    EXPECT_EQ(form.cmdArpt->Caption(), "Arpt");
+    EXPECT_EQ(form.cmdArptLoc->Caption(), "LOC");
+    EXPECT_EQ(form.cmdArptLoc->BackColor(), ButtonFace());
+    EXPECT_EQ(form.Hits().count, 4);
+}
+
+TEST_F(MainWindow, ViewButtonsArmAModeThatTheNextClickUses) {
+    QTest::mouseClick(form.CmdZoomPlus, Qt::LeftButton);
+    EXPECT_EQ(form.MapClickMode(), 1);
+    EXPECT_EQ(form.CrossCursorArmed(), 1);
+    EXPECT_EQ(form.PicMap->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(form.CmdZoomPlus->BackColor(), (Rgb{0, 192, 0}));
+    for (CaptionButton *other : {form.CmdCenter, form.CmdFullDsp, form.CmdZoomMinus})
+        EXPECT_EQ(other->BackColor(), (Rgb{192, 192, 192}));
+    EXPECT_EQ(form.View().ScaleX, 5000); // nothing changes until the map is clicked
+
+    ClickMap(1, 2, Qt::RightButton); // a right click does not zoom
+    EXPECT_EQ(form.View().ScaleX, 5000);
+    ClickMap(1, 2); // 15 x 30 twips: the new centre is (75,000, 150,000)
+    EXPECT_EQ(form.View().ScaleX, 2500);
+    EXPECT_EQ(form.View().OriginX, 75'000 - 19'440'000);
+    EXPECT_EQ(form.View().OriginY, 150'000 - 9'720'000);
+    EXPECT_EQ(form.windowTitle(), "Qelvar Maps     Zoom =  2500");
+    EXPECT_EQ(form.PicMap->cursor().shape(), Qt::CrossCursor);
+
+    QTest::mouseClick(form.CmdZoomMinus, Qt::LeftButton);
+    EXPECT_EQ(form.MapClickMode(), 2);
+    ClickMap(1, 2);
+    EXPECT_EQ(form.View().ScaleX, 5000);
+
+    QTest::mouseClick(form.CmdCenter, Qt::LeftButton);
+    EXPECT_EQ(form.MapClickMode(), 3);
+    EXPECT_EQ(form.CmdCenter->BackColor(), (Rgb{0, 192, 0}));
+    EXPECT_EQ(form.CmdZoomMinus->BackColor(), (Rgb{192, 192, 192}));
+}
+
+TEST_F(MainWindow, AllResetsTheViewAndKeepsTheMode) {
+    QTest::mouseClick(form.CmdZoomPlus, Qt::LeftButton);
+    ClickMap(300, 200);
+    ClickMap(300, 200);
+    EXPECT_EQ(form.View().ScaleX, 1250);
+    QTest::mouseClick(form.CmdFullDsp, Qt::LeftButton);
+    EXPECT_EQ(form.View().ScaleX, 5000);
+    EXPECT_EQ(form.View().OriginX, 0);
+    EXPECT_EQ(form.View().CentreX, 38'880'000);
+    EXPECT_EQ(form.MapClickMode(), 1);
+    EXPECT_EQ(form.CmdFullDsp->BackColor(), (Rgb{0, 192, 0}));
+    EXPECT_EQ(form.CmdZoomPlus->BackColor(), (Rgb{192, 192, 192}));
+    EXPECT_EQ(form.windowTitle(), "Qelvar Maps     Zoom =  5000");
+}
+
+TEST_F(MainWindow, MouseMovesShowThePositionUnderThePointer) {
+    QTest::mouseMove(form.PicMap, QPoint(518, 259)); // 7,770 x 3,885 twips at scale 5,000
+    EXPECT_EQ(form.lblCoords->text(), "W0 8.33\n N0 4.17");
+    QTest::mouseMove(form.PicMap, QPoint(600, 100));
+    EXPECT_EQ(form.lblCoords->text(), "E28 20.00\n N55 16.67"); // 9,000 x 1,500 twips
+}
+
+TEST_F(MainWindow, RepaintsNeverRedrawAndTheRingsStopThePaintRedraw) {
+    form.View().ScaleX = form.View().ScaleY = 2500; // changed behind the window's back
+    form.repaint();
+    form.PicMap->repaint();
+    EXPECT_EQ(form.windowTitle(), "Qelvar Maps     Zoom =  5000");
+    form.Form_Paint();
+    EXPECT_EQ(form.windowTitle(), "Qelvar Maps     Zoom =  2500");
+
+    db.MarkedAirport = "EDDM";
+    QTest::mouseClick(form.CmdFullDsp, Qt::LeftButton);
+    EXPECT_TRUE(form.RingsShown());
+    EXPECT_EQ(BoxText(*form.txtDisplay).substr(0, 20), "--- INTL ARPT ---MUC");
+    form.View().ScaleX = form.View().ScaleY = 2500;
+    form.Form_Paint();
+    EXPECT_EQ(form.windowTitle(), "Qelvar Maps     Zoom =  5000");
+}
+
+} // namespace
+} // namespace qelvar
