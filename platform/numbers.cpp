@@ -8,24 +8,7 @@
 
 namespace qelvar {
 
-double RoundHalfEven(double value) {
-    // std::nearbyint follows the current rounding mode, which is round-to-nearest-even by default.
-    return std::nearbyint(value);
-}
-
-int32_t CheckedInt32(int64_t value) {
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
-        throw RuntimeError(kOverflow);
-    return static_cast<int32_t>(value);
-}
-
-int32_t CheckedInt32(double value) {
-    if (!(value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max()))
-        throw RuntimeError(kOverflow);
-    return static_cast<int32_t>(value);
-}
-
-int32_t RoundToInt32(double value) { return CheckedInt32(RoundHalfEven(value)); }
+void RaiseOverflow() { throw RuntimeError(kOverflow); }
 
 namespace {
 

@@ -1,21 +1,43 @@
 // Number rules shared by every program: rounding, parsing and the text forms of numbers.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
 namespace qelvar {
 
-// Rounds to the nearest whole number, a half to the even neighbour (2.5 -> 2, 3.5 -> 4).
-double RoundHalfEven(double value);
+// Raises Overflow (6); kept out of line so that the checks below stay small enough to inline.
+[[noreturn]] void RaiseOverflow();
 
-// RoundHalfEven into a signed 32-bit integer; raises Overflow (6) outside the range.
-int32_t RoundToInt32(double value);
+// Rounds to the nearest whole number, a half to the even neighbour (2.5 -> 2, 3.5 -> 4).
+inline double RoundHalfEven(double value) {
+    // Adding and taking away 2^52 + 2^51 leaves the value rounded to a whole number by the FPU's
+    // default round-to-nearest-even mode; beyond 2^51 every double is whole already.
+    constexpr double kShift = 6755399441055744.0;
+    if (!(std::fabs(value) < 2251799813685248.0))
+        return value;
+    double rounded = (value + kShift) - kShift;
+    return rounded == 0 ? std::copysign(0.0, value) : rounded;
+}
 
 // Raises Overflow (6) unless the value fits a signed 32-bit integer.
-int32_t CheckedInt32(int64_t value);
-int32_t CheckedInt32(double value);
+inline int32_t CheckedInt32(int64_t value) {
+    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+        RaiseOverflow();
+    return static_cast<int32_t>(value);
+}
+
+inline int32_t CheckedInt32(double value) {
+    if (!(value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max()))
+        RaiseOverflow();
+    return static_cast<int32_t>(value);
+}
+
+// RoundHalfEven into a signed 32-bit integer; raises Overflow (6) outside the range.
+inline int32_t RoundToInt32(double value) { return CheckedInt32(RoundHalfEven(value)); }
 
 enum class DecimalSeparators { PointOrComma, CommaOnly };
 

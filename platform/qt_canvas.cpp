@@ -3,8 +3,8 @@
 #include "codepage.h"
 #include "fonts.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace qelvar {
@@ -23,19 +23,30 @@ QtCanvas::QtCanvas(int widthTwips, int heightTwips, double devicePixelRatio)
       heightTwips_(heightTwips) {
     int width = static_cast<int>(std::lround(widthTwips * unitsPerTwip_));
     int height = static_cast<int>(std::lround(heightTwips * unitsPerTwip_));
-    image_ = std::make_unique<QImage>(width, height, QImage::Format_ARGB32_Premultiplied);
+    image_ = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
     image_->fill(Qt::white);
     device_ = image_.get();
 }
 
 QtCanvas::QtCanvas(QPaintDevice &device, double deviceUnitsPerTwip, double deviceUnitsPerPixel)
-    : device_(&device), unitsPerTwip_(deviceUnitsPerTwip), unitsPerPixel_(deviceUnitsPerPixel) {}
+    : device_(&device), unitsPerTwip_(deviceUnitsPerTwip), unitsPerPixel_(deviceUnitsPerPixel),
+      widthTwips_(static_cast<int>(device.width() / deviceUnitsPerTwip)),
+      heightTwips_(static_cast<int>(device.height() / deviceUnitsPerTwip)) {}
+
+bool QtCanvas::OutsidePicture(double left, double top, double right, double bottom) const {
+    // A margin of a few pixels covers pen widths and antialiasing.
+    double margin = 8 * unitsPerPixel_ / unitsPerTwip_;
+    return right < -margin || bottom < -margin || left > widthTwips_ + margin || top > heightTwips_ + margin;
+}
 
 QtCanvas::~QtCanvas() { Finish(); }
 
 QPainter &QtCanvas::Painter() {
     if (!painter_) {
+        if (image_)
+            pixels_ = image_->bits(); // taken before the painter binds to the buffer
         painter_ = std::make_unique<QPainter>(device_);
+        currentFont_ = nullptr;
         painter_->setRenderHint(QPainter::Antialiasing, true);
         painter_->setRenderHint(QPainter::TextAntialiasing, true);
         penDirty_ = true;
@@ -46,15 +57,31 @@ QPainter &QtCanvas::Painter() {
 }
 
 void QtCanvas::ApplyPen() {
-    Qt::PenStyle style = Qt::SolidLine;
-    if (state_.lineStyle == LineStyle::Dash)
-        style = Qt::DashLine;
-    else if (state_.lineStyle == LineStyle::Dot)
-        style = Qt::DotLine;
-    QPen pen(ToQColor(state_.color), std::max(1, state_.lineWidth) * unitsPerPixel_, style, Qt::RoundCap,
-             Qt::RoundJoin);
-    painter_->setPen(pen);
+    uint64_t key = (uint64_t{state_.color.r} << 40) | (uint64_t{state_.color.g} << 32) |
+                   (uint64_t{state_.color.b} << 24) | (static_cast<uint64_t>(state_.lineStyle) << 16) |
+                   static_cast<uint16_t>(state_.lineWidth);
+    auto found = pens_.find(key);
+    if (found == pens_.end()) {
+        Qt::PenStyle style = Qt::SolidLine;
+        if (state_.lineStyle == LineStyle::Dash)
+            style = Qt::DashLine;
+        else if (state_.lineStyle == LineStyle::Dot)
+            style = Qt::DotLine;
+        QPen pen(ToQColor(state_.color), std::max(1, state_.lineWidth) * unitsPerPixel_, style, Qt::RoundCap,
+                 Qt::RoundJoin);
+        pen.setCosmetic(true); // widths are device pixels already; the cosmetic stroker is the fast one
+        found = pens_.emplace(key, pen).first;
+    }
+    painter_->setPen(found->second);
+    color_ = found->second.color();
     penDirty_ = false;
+}
+
+void QtCanvas::FlushLines() {
+    if (pendingLines_.empty())
+        return;
+    Painter().drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size()));
+    pendingLines_.clear();
 }
 
 const QImage &QtCanvas::Image() {
@@ -65,13 +92,16 @@ const QImage &QtCanvas::Image() {
 }
 
 void QtCanvas::Finish() {
+    FlushLines();
     if (painter_) {
         painter_->end();
         painter_.reset();
+        pixels_ = nullptr;
     }
 }
 
 void QtCanvas::Clear() {
+    pendingLines_.clear();
     if (image_) {
         Finish();
         image_->fill(Qt::white);
@@ -79,16 +109,23 @@ void QtCanvas::Clear() {
 }
 
 void QtCanvas::SetColor(Rgb color) {
+    if (color == state_.color)
+        return;
+    FlushLines();
     state_.color = color;
     penDirty_ = true;
 }
 
 void QtCanvas::SetLineWidth(int pixels) {
+    if (pixels == state_.lineWidth)
+        return;
+    FlushLines();
     state_.lineWidth = pixels;
     penDirty_ = true;
 }
 
 void QtCanvas::SetLineStyle(LineStyle style) {
+    FlushLines();
     state_.lineStyle = style;
     penDirty_ = true;
 }
@@ -101,16 +138,38 @@ void QtCanvas::SetFill(Rgb color, FillStyle style) {
 void QtCanvas::SetFontName(const std::string &name) { state_.fontName = name; }
 
 void QtCanvas::Point(int x, int y) {
+    if (OutsidePicture(x, y, x, y))
+        return;
+    FlushLines();
     QPainter &p = Painter();
-    double size = std::max(1.0, unitsPerPixel_);
-    p.fillRect(QRectF(x * unitsPerTwip_, y * unitsPerTwip_, size, size), ToQColor(state_.color));
+    int size = std::max(1, static_cast<int>(std::lround(unitsPerPixel_)));
+    int left = static_cast<int>(std::floor(x * unitsPerTwip_));
+    int top = static_cast<int>(std::floor(y * unitsPerTwip_));
+    if (pixels_) {
+        // The raster painter draws straight into the same pixels, so the order of drawing holds.
+        QRgb rgb = color_.rgba();
+        qsizetype stride = image_->bytesPerLine();
+        for (int row = std::max(0, top); row < std::min(image_->height(), top + size); ++row) {
+            auto *line = reinterpret_cast<QRgb *>(pixels_ + row * stride);
+            for (int column = std::max(0, left); column < std::min(image_->width(), left + size); ++column)
+                line[column] = rgb;
+        }
+        return;
+    }
+    p.fillRect(QRect(left, top, size, size), color_);
 }
 
 void QtCanvas::Line(int x1, int y1, int x2, int y2) {
-    Painter().drawLine(QPointF(x1 * unitsPerTwip_, y1 * unitsPerTwip_), QPointF(x2 * unitsPerTwip_, y2 * unitsPerTwip_));
+    if (OutsidePicture(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
+        return;
+    Painter(); // applies a changed pen before the line waits for it
+    pendingLines_.emplace_back(x1 * unitsPerTwip_, y1 * unitsPerTwip_, x2 * unitsPerTwip_, y2 * unitsPerTwip_);
 }
 
 void QtCanvas::Box(int x1, int y1, int x2, int y2) {
+    if (OutsidePicture(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
+        return;
+    FlushLines();
     QPainter &p = Painter();
     if (state_.fillStyle == FillStyle::Solid)
         p.setBrush(ToQColor(state_.fillColor));
@@ -122,12 +181,19 @@ void QtCanvas::Box(int x1, int y1, int x2, int y2) {
 }
 
 void QtCanvas::Circle(int x, int y, int r) {
+    if (OutsidePicture(x - r, y - r, x + r, y + r))
+        return;
+    if (r * unitsPerTwip_ < 0.5) {
+        Point(x, y); // a circle smaller than a pixel shows as its centre pixel
+        return;
+    }
+    FlushLines();
     QPainter &p = Painter();
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), r * unitsPerTwip_, r * unitsPerTwip_);
 }
 
-const QFont &QtCanvas::FontFor(double pointSize, bool bold) {
+QtCanvas::FontLabels &QtCanvas::FontFor(double pointSize, bool bold) {
     int pixels = std::max(1, static_cast<int>(std::lround(pointSize * kTwipsPerPoint * unitsPerTwip_)));
     auto key = std::make_tuple(state_.fontName, pixels, bold);
     auto found = fonts_.find(key);
@@ -136,15 +202,34 @@ const QFont &QtCanvas::FontFor(double pointSize, bool bold) {
     QFont font(FontFamily(state_.fontName));
     font.setPixelSize(pixels);
     font.setBold(bold);
-    return fonts_.emplace(key, font).first->second;
+    // Whole-pixel glyph positions: crisper at the map's small sizes, and faster to draw.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return fonts_.emplace(key, FontLabels{font, {}}).first->second;
 }
 
 void QtCanvas::Text(int x, int y, const std::string &text, double pointSize, bool bold) {
+    // No glyph is wider or taller than twice the font size.
+    double extent = 2 * pointSize * kTwipsPerPoint;
+    if (OutsidePicture(x, y, x + extent * static_cast<double>(text.size()), y + extent))
+        return;
+    FlushLines();
     QPainter &p = Painter();
-    const QFont &font = FontFor(pointSize, bold);
-    p.setFont(font);
-    QFontMetricsF metrics(font, device_);
-    p.drawText(QPointF(x * unitsPerTwip_, y * unitsPerTwip_ + metrics.ascent()), ToUnicode(text));
+    FontLabels &font = FontFor(pointSize, bold);
+    auto found = font.labels.find(text);
+    if (found == font.labels.end()) {
+        if (font.labels.size() > 100'000)
+            font.labels.clear();
+        QStaticText label(ToUnicode(text));
+        label.setTextFormat(Qt::PlainText);
+        label.setPerformanceHint(QStaticText::AggressiveCaching);
+        label.prepare(QTransform(), font.font);
+        found = font.labels.emplace(text, std::move(label)).first;
+    }
+    if (currentFont_ != &font.font) {
+        p.setFont(font.font);
+        currentFont_ = &font.font;
+    }
+    p.drawStaticText(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), found->second);
 }
 
 } // namespace qelvar

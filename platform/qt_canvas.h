@@ -6,9 +6,13 @@
 
 #include <QFont>
 #include <QImage>
+#include <QLineF>
+#include <QPen>
+#include <QStaticText>
 #include <map>
 #include <memory>
 #include <tuple>
+#include <unordered_map>
 
 class QPainter;
 class QPaintDevice;
@@ -48,11 +52,24 @@ public:
     void Text(int x, int y, const std::string &text, double pointSize, bool bold = false) override;
 
 private:
+    // Fonts by face, pixel size and weight, each with its laid-out labels by text: a redraw
+    // draws the same labels again and again.
+    struct FontLabels {
+        QFont font;
+        std::unordered_map<std::string, QStaticText> labels;
+    };
+    // True when nothing of a shape with these twip bounds can land on the picture: such shapes are
+    // skipped before they reach QPainter, which keeps full redraws of dense layers fast.
+    bool OutsidePicture(double left, double top, double right, double bottom) const;
     QPainter &Painter();
     void ApplyPen();
-    const QFont &FontFor(double pointSize, bool bold);
+    // Lines in a row with one pen go to QPainter together; anything else drawn or a change of the
+    // pen first sends the lines waiting, so the order of drawing holds.
+    void FlushLines();
+    FontLabels &FontFor(double pointSize, bool bold);
 
     std::unique_ptr<QImage> image_;
+    uchar *pixels_ = nullptr; // the image's pixels while painting: single points go straight in
     QPaintDevice *device_;
     std::unique_ptr<QPainter> painter_;
     double unitsPerTwip_;
@@ -60,8 +77,13 @@ private:
     int widthTwips_ = 0;
     int heightTwips_ = 0;
     CanvasState state_;
+    std::vector<QLineF> pendingLines_;
+    // Pens by colour, width and style: layers switch between a few of them for every symbol.
+    std::unordered_map<uint64_t, QPen> pens_;
+    QColor color_{Qt::black};
     bool penDirty_ = true;
-    std::map<std::tuple<std::string, int, bool>, QFont> fonts_;
+    std::map<std::tuple<std::string, int, bool>, FontLabels> fonts_; // entries never move
+    const QFont *currentFont_ = nullptr;                              // the painter's font
 };
 
 } // namespace qelvar

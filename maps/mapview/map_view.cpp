@@ -15,12 +15,6 @@ void SetWorldView(MapView &view) {
     view.ScaleX = view.ScaleY = 5000;
 }
 
-TwipPoint ToScreen(const MapView &view, int32_t X, int32_t Y) {
-    int32_t dx = CheckedInt32(static_cast<int64_t>(X) - view.OriginX);
-    int32_t dy = CheckedInt32(static_cast<int64_t>(Y) - view.OriginY);
-    return {RoundToInt32(static_cast<double>(dx) / view.ScaleX), RoundToInt32(static_cast<double>(dy) / view.ScaleY)};
-}
-
 namespace {
 
 // x * scale + origin in 32-bit arithmetic: Overflow (6) outside the range.

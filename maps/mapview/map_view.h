@@ -2,6 +2,8 @@
 // conversions between map units and picture twips, and the view changes of a map click.
 #pragma once
 
+#include "platform/numbers.h"
+
 #include <array>
 #include <cstdint>
 
@@ -34,8 +36,13 @@ using ZoomScaleTable = std::array<int32_t, 13>; // levels 1 ... 12
 // The whole world at level 12, scale 5,000 (the view's initial values).
 void SetWorldView(MapView &view);
 
-// Picture position of a map position: round((X - OriginX) / ScaleX), half to even.
-TwipPoint ToScreen(const MapView &view, int32_t X, int32_t Y);
+// Picture position of a map position: round((X - OriginX) / ScaleX), half to even; the
+// subtraction in 32 bits.
+inline TwipPoint ToScreen(const MapView &view, int32_t X, int32_t Y) {
+    int32_t dx = CheckedInt32(static_cast<int64_t>(X) - view.OriginX);
+    int32_t dy = CheckedInt32(static_cast<int64_t>(Y) - view.OriginY);
+    return {RoundToInt32(static_cast<double>(dx) / view.ScaleX), RoundToInt32(static_cast<double>(dy) / view.ScaleY)};
+}
 // Map position of a click: the twips rounded first, then X = x * ScaleX + OriginX in 32 bits.
 UnitPoint ToMap(const MapView &view, float x, float y);
 // Map position under the mouse: computed in double precision and rounded once.

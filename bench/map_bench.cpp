@@ -1,0 +1,118 @@
+// The map's redraw at every scale on the bundled data with every layer on, on the recording
+// canvas (the logic alone) and on the Qt canvas (real pixels); the mouse read-out; and loading
+// all nav files. Run: QT_QPA_PLATFORM=offscreen build/bench/map_bench
+#include "maps/mapview/form2.h"
+#include "maps/mapview/redraw.h"
+#include "maps/navdata/loading_sequence.h"
+#include "platform/qt_canvas.h"
+#include "platform/recording_canvas.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace qelvar {
+namespace {
+
+class QuietScreen : public StartupScreen {
+public:
+    void ShowPicture(const std::string &) override {}
+    void ProcessEvents() override {}
+    void OpenMainWindow() override {}
+};
+
+NavDatabase &BundledData() {
+    static NavDatabase *db = [] {
+        auto *loaded = new NavDatabase;
+        RecordingMessageSink sink;
+        QuietScreen screen;
+        std::string step;
+        RunLoadingSequence(*loaded, QELVAR_DATA_DIR, sink, screen, step);
+        loaded->LayerFlags.Intersections = true; // every layer on
+        return loaded;
+    }();
+    return *db;
+}
+
+// The view at a scale, centred on Frankfurt (50 02 N, 8 34 E) except at the world view.
+MapView ViewAt(int32_t scale) {
+    MapView view;
+    if (scale == 5000)
+        return view;
+    view.ScaleX = view.ScaleY = scale;
+    view.OriginX = (38'880'000 + 8 * 216'000 + 34 * 3'600) - 7'780 * scale;
+    view.OriginY = (19'440'000 - 50 * 216'000 - 2 * 3'600) - 3'990 * scale;
+    return view;
+}
+
+template <typename CanvasType> void Redraw(benchmark::State &state, CanvasType &canvas) {
+    NavDatabase &db = BundledData();
+    MapView view = ViewAt(static_cast<int32_t>(state.range(0)));
+    HitList hits;
+    RoutePointTable route{};
+    RecordingMessageSink sink;
+    MapScene scene{db, view, hits, route, sink};
+    for (auto _ : state) {
+        if constexpr (std::is_same_v<CanvasType, RecordingCanvas>)
+            canvas.calls.clear();
+        RedrawResult result = RedrawMap(scene, canvas);
+        benchmark::DoNotOptimize(result);
+        if constexpr (std::is_same_v<CanvasType, QtCanvas>)
+            benchmark::DoNotOptimize(canvas.Image().constBits()); // all painting done
+    }
+    state.counters["hits"] = hits.count;
+}
+
+void RedrawRecording(benchmark::State &state) {
+    RecordingCanvas canvas;
+    Redraw(state, canvas);
+    state.counters["calls"] = static_cast<double>(canvas.calls.size());
+}
+
+void RedrawQt(benchmark::State &state) {
+    QtCanvas canvas(15'615, 7'815);
+    Redraw(state, canvas);
+}
+
+void Scales(benchmark::internal::Benchmark *b) {
+    for (int scale : {5000, 2500, 1250, 625, 312, 156, 78, 40, 20, 10, 5, 2})
+        b->Arg(scale);
+}
+
+BENCHMARK(RedrawRecording)->Apply(Scales)->Unit(benchmark::kMillisecond);
+BENCHMARK(RedrawQt)->Apply(Scales)->Unit(benchmark::kMillisecond);
+
+void MouseMove(benchmark::State &state) {
+    NavDatabase &db = BundledData();
+    RecordingMessageSink sink;
+    Form2 form(db, sink, [] {});
+    float x = 100;
+    for (auto _ : state) {
+        form.PicMap_MouseMove(0, 0, x, 3'000.5f);
+        x = x > 15'000 ? 100 : x + 7.5f;
+    }
+}
+BENCHMARK(MouseMove)->Unit(benchmark::kMicrosecond);
+
+void LoadAllNavFiles(benchmark::State &state) {
+    for (auto _ : state) {
+        NavDatabase db;
+        RecordingMessageSink sink;
+        QuietScreen screen;
+        std::string step;
+        RunLoadingSequence(db, QELVAR_DATA_DIR, sink, screen, step);
+        benchmark::DoNotOptimize(db.AirportTable.AirportCount);
+    }
+}
+BENCHMARK(LoadAllNavFiles)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace qelvar
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,59 @@
+// Grabs the main window of Qelvar Maps on the bundled data into PNG files, to be looked at:
+// the world view, scale 625 over central Europe and scale 20 over Frankfurt, every layer on.
+// Usage: grab_main_window OUTPUT_FOLDER [ICAO to mark]
+#include "maps/mapview/form2.h"
+#include "maps/navdata/loading_sequence.h"
+
+#include <QApplication>
+#include <iostream>
+
+namespace {
+
+class QuietScreen : public qelvar::StartupScreen {
+public:
+    void ShowPicture(const std::string &) override {}
+    void ProcessEvents() override {}
+    void OpenMainWindow() override {}
+};
+
+// The view at a scale with the map position (lon, lat) at the centre mark.
+void Centre(qelvar::MapView &view, int32_t scale, double lon, double lat) {
+    view.ScaleX = view.ScaleY = scale;
+    view.OriginX = static_cast<int32_t>(38'880'000 + lon * 216'000) - 7'780 * scale;
+    view.OriginY = static_cast<int32_t>(19'440'000 - lat * 216'000) - 3'990 * scale;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::cerr << "usage: grab_main_window OUTPUT_FOLDER [ICAO]\n";
+        return 2;
+    }
+    QString out = argv[1];
+    qelvar::NavDatabase db;
+    qelvar::RecordingMessageSink sink;
+    QuietScreen screen;
+    std::string step;
+    qelvar::Form2 form(db, sink, [] {});
+    qelvar::RunLoadingSequence(db, QELVAR_DATA_DIR, sink, screen, step);
+    form.Form_Load(argc > 2 ? argv[2] : "");
+    form.show();
+    QCoreApplication::processEvents();
+    form.grab().save(out + "/world.png");
+
+    form.cmdInter_Click(); // every layer on
+    Centre(form.View(), 625, 8.0, 50.0);
+    form.RedrawMap();
+    form.grab().save(out + "/scale625-europe.png");
+    Centre(form.View(), 20, 8.5706, 50.0333);
+    form.RedrawMap();
+    form.grab().save(out + "/scale20-eddf.png");
+    Centre(form.View(), 2, 8.5706, 50.0333);
+    form.RedrawMap();
+    form.grab().save(out + "/scale2-eddf.png");
+    for (const auto &box : sink.boxes)
+        std::cerr << "message: " << box.text << "\n";
+    return 0;
+}
