@@ -1,7 +1,7 @@
 // The map's redraw at every scale on the bundled data with every layer on, on the recording
 // canvas (the logic alone) and on the Qt canvas (real pixels); the mouse read-out; and loading
 // all nav files. Run: QT_QPA_PLATFORM=offscreen build/bench/map_bench
-#include "maps/mapview/form2.h"
+#include "maps/mainwindow/form2.h"
 #include "maps/mapview/redraw.h"
 #include "maps/navdata/loading_sequence.h"
 #include "platform/qt_canvas.h"

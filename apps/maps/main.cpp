@@ -1,5 +1,5 @@
 // Qelvar Maps: the world map, route planner and airport editor.
-#include "maps/mapview/form2.h"
+#include "maps/mainwindow/form2.h"
 #include "maps/navdata/form1.h"
 #include "platform/program_folder.h"
 #include "platform/qt_message_sink.h"

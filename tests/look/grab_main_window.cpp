@@ -1,7 +1,7 @@
 // Grabs the main window of Qelvar Maps on the bundled data into PNG files, to be looked at:
 // the world view, scale 625 over central Europe and scale 20 over Frankfurt, every layer on.
 // Usage: grab_main_window OUTPUT_FOLDER [ICAO to mark]
-#include "maps/mapview/form2.h"
+#include "maps/mainwindow/form2.h"
 #include "maps/navdata/loading_sequence.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // The loading sequence, its fatal ends, and the start-up and exit of the two windows.
-#include "maps/mapview/form2.h"
+#include "maps/mainwindow/form2.h"
 #include "maps/navdata/form1.h"
 #include "support/kit_folder.h"
 

@@ -1,5 +1,5 @@
 // The main window's switches and view buttons, driven offscreen as a user would.
-#include "maps/mapview/form2.h"
+#include "maps/mainwindow/form2.h"
 #include "maps/navdata/loaders.h"
 #include "maps/navdata/loading_sequence.h"
 #include "support/kit_folder.h"

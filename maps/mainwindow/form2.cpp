@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "maps/mainwindow/form2.h"
 
 #include "maps/mapview/geometry.h"
 #include "maps/mapview/redraw.h"
