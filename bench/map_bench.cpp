@@ -84,7 +84,8 @@ BENCHMARK(RedrawQt)->Apply(Scales)->Unit(benchmark::kMillisecond);
 void MouseMove(benchmark::State &state) {
     NavDatabase &db = BundledData();
     RecordingMessageSink sink;
-    Form2 form(db, sink, [] {});
+    RecordingLauncher launcher;
+    Form2 form(db, {sink, launcher, ".", [] {}});
     float x = 100;
     for (auto _ : state) {
         form.PicMap_MouseMove(0, 0, x, 3'000.5f);

@@ -1,6 +1,7 @@
 // Qelvar Maps: the world map, route planner and airport editor.
 #include "maps/mainwindow/form2.h"
 #include "maps/navdata/form1.h"
+#include "platform/launcher.h"
 #include "platform/program_folder.h"
 #include "platform/qt_message_sink.h"
 
@@ -17,10 +18,12 @@ int main(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i)
         commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
 
+    qelvar::DesktopLauncher launcher;
+    std::filesystem::path folder = qelvar::ProgramFolder();
     qelvar::Form1 *startup = nullptr;
-    qelvar::Form2 mainWindow(db, sink, [&] { startup->ShowFarewell(); });
+    qelvar::Form2 mainWindow(db, {sink, launcher, folder, [&] { startup->ShowFarewell(); }});
     qelvar::Form1 form1(
-        db, qelvar::ProgramFolder(), sink,
+        db, folder, sink,
         [&] {
             mainWindow.Form_Load(commandLine);
             mainWindow.show();

@@ -1,6 +1,7 @@
 #include "maps/mainwindow/form2.h"
 
 #include "maps/mapview/geometry.h"
+#include "maps/mapview/picking.h"
 #include "maps/mapview/redraw.h"
 
 #include "platform/fonts.h"
@@ -28,8 +29,8 @@ QFont ControlFont(const char *name, double points) {
 
 } // namespace
 
-Form2::Form2(NavDatabase &db, MessageSink &sink, std::function<void()> exitProgram)
-    : db_(db), sink_(sink), exitProgram_(std::move(exitProgram)) {
+Form2::Form2(NavDatabase &db, MainWindowServices services)
+    : db_(db), sink_(services.sink), services_(std::move(services)) {
     setWindowTitle("Qelvar Maps");
     setFixedSize(TwipsToPixels(kWindowWidth), TwipsToPixels(kWindowHeight));
     setAutoFillBackground(true);
@@ -87,6 +88,8 @@ Form2::Form2(NavDatabase &db, MessageSink &sink, std::function<void()> exitProgr
     lstFound = new QListWidget(this);
     lstFound->setFont(ControlFont("Lucida Console", 8));
     lstFound->hide();
+    cmbSearch = new QComboBox(this);
+    cmbSearch->hide();
 
     connect(cmdVOR, &QPushButton::clicked, this, &Form2::cmdVOR_Click);
     connect(cmdNDB, &QPushButton::clicked, this, &Form2::cmdNDB_Click);
@@ -102,6 +105,12 @@ Form2::Form2(NavDatabase &db, MessageSink &sink, std::function<void()> exitProgr
     connect(CmdCenter, &QPushButton::clicked, this, &Form2::CmdCenter_Click);
     connect(CmdFullDsp, &QPushButton::clicked, this, &Form2::CmdFullDsp_Click);
     connect(cmdExit, &QPushButton::clicked, this, &Form2::cmdExit_Click);
+    connect(cmdRte, &QPushButton::clicked, this, &Form2::cmdRte_Click);
+    connect(cmdRteEnd, &QPushButton::clicked, this, &Form2::cmdRteEnd_Click);
+    connect(cmdRteSave, &QPushButton::clicked, this, &Form2::cmdRteSave_Click);
+    connect(cmdRteLoad, &QPushButton::clicked, this, &Form2::cmdRteLoad_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &Form2::cmdAbout_Click);
+    connect(lstFound, &QListWidget::itemClicked, this, &Form2::lstFound_Click);
     connect(PicMap, &PictureBox::MouseDown, this, &Form2::PicMap_MouseDown);
     connect(PicMap, &PictureBox::MouseMove, this, &Form2::PicMap_MouseMove);
 }
@@ -151,7 +160,7 @@ void Form2::Form_Paint() {
 
 void Form2::RedrawMap() {
     PicMap->setCursor(Qt::WaitCursor);
-    MapScene scene{db_, view_, hits_, routePoints_, sink_};
+    MapScene scene{db_, view_, hits_, route_.RoutePoints, sink_};
     try {
         RedrawResult result = qelvar::RedrawMap(scene, PicMap->Canvas());
         setWindowTitle(QString::fromStdString(result.caption));
@@ -216,6 +225,8 @@ void Form2::cmdArptLoc_Click() {
 void Form2::ColourViewButtons(CaptionButton *active) {
     for (CaptionButton *b : {CmdZoomPlus, CmdCenter, CmdFullDsp, CmdZoomMinus})
         b->SetBackColor(b == active ? kActiveViewColor : kInactiveViewColor);
+    if (route_.RouteState == kAddingPoints)
+        cmdRte->SetBackColor(kRouteGrowingColor);
 }
 
 // The view buttons arm a click mode; the view changes at the next click on the map.
@@ -247,12 +258,14 @@ void Form2::PicMap_MouseDown(int button, int, float x, float y) {
     try {
         int32_t cx = RoundToInt32(x);
         int32_t cy = RoundToInt32(y);
-        if (button == kRightButton)
-            return; // object information under the cursor
+        if (button == kRightButton) {
+            ShowInfo(ShowObjectInfo(db_, hits_, x, y, db_.PickedAirport));
+            return;
+        }
         switch (mapClickMode_) {
         case kClickZoomIn: ZoomInAt(view_, db_.ZoomScale, cx, cy); break;
         case kClickZoomOut: ZoomOutAt(view_, db_.ZoomScale, cx, cy); break;
-        case kClickRoutePick: return;
+        case kClickRoutePick: RoutePickAt(cx, cy); return;
         default: CentreAt(view_, cx, cy); break;
         }
     } catch (const RuntimeError &error) {
@@ -271,7 +284,9 @@ void Form2::PicMap_MouseMove(int, int, float x, float y) {
     }
 }
 
-void Form2::cmdExit_Click() { exitProgram_(); }
+void Form2::cmdExit_Click() { services_.exitProgram(); }
+
+void Form2::ShowInfo(const std::string &text) { SetBoxText(*txtDisplay, text); }
 
 void Form2::closeEvent(QCloseEvent *event) {
     // Closing the window ends the program like Exit.

@@ -4,16 +4,19 @@
 
 #include "maps/mapview/hit_list.h"
 #include "maps/mapview/map_view.h"
-#include "maps/mapview/route_points.h"
 #include "maps/navdata/nav_database.h"
+#include "maps/route/route_model.h"
 #include "platform/controls.h"
+#include "platform/launcher.h"
 #include "platform/messages.h"
 #include "platform/picture_box.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 
 namespace qelvar {
@@ -22,6 +25,17 @@ inline constexpr Rgb kLayerOffColor{255, 128, 128};
 inline constexpr Rgb kNdbButtonFace{190, 190, 190};
 inline constexpr Rgb kActiveViewColor{0, 192, 0};
 inline constexpr Rgb kInactiveViewColor{192, 192, 192};
+inline constexpr Rgb kRouteGrowingColor{192, 64, 0};
+inline constexpr Rgb kRouteArmedColor{0, 192, 0};
+inline constexpr Rgb kRouteRearmedColor{0, 128, 0};
+
+// What the main window needs from the program around it.
+struct MainWindowServices {
+    MessageSink &sink;
+    ProgramLauncher &launcher;
+    std::filesystem::path folder;      // the program folder: route files and the information file
+    std::function<void()> exitProgram; // shows the farewell picture and ends the program
+};
 
 // What a left click on the map does.
 enum MapClickModes : int32_t { kClickCentre0 = 0, kClickZoomIn = 1, kClickZoomOut = 2, kClickCentre = 3, kClickRoutePick = 5 };
@@ -29,8 +43,7 @@ enum MapClickModes : int32_t { kClickCentre0 = 0, kClickZoomIn = 1, kClickZoomOu
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    // exitProgram shows the farewell picture and ends the program.
-    Form2(NavDatabase &db, MessageSink &sink, std::function<void()> exitProgram);
+    Form2(NavDatabase &db, MainWindowServices services);
 
     // The main window's own start-up; commandLine is the program's whole command line.
     void Form_Load(const std::string &commandLine);
@@ -53,6 +66,12 @@ public:
     void CmdCenter_Click();
     void CmdFullDsp_Click();
     void cmdExit_Click();
+    void cmdRte_Click();
+    void cmdRteEnd_Click();
+    void cmdRteSave_Click();
+    void cmdRteLoad_Click();
+    void cmdAbout_Click();
+    void lstFound_Click(QListWidgetItem *item);
     void PicMap_MouseDown(int button, int shift, float x, float y);
     void PicMap_MouseMove(int button, int shift, float x, float y);
 
@@ -61,6 +80,7 @@ public:
     int32_t MapClickMode() const { return mapClickMode_; }
     int32_t CrossCursorArmed() const { return crossCursorArmed_; }
     bool RingsShown() const { return ringsShown_; }
+    RouteModel &Route() { return route_; }
 
     PictureBox *PicMap;
     CaptionButton *cmdVOR, *cmdNDB, *cmdInter, *cmdArpt, *cmdArptLoc, *cmdRwy, *cmdILS, *cmdBorder, *cmdHills;
@@ -70,6 +90,7 @@ public:
     QPlainTextEdit *txtDisplay;
     QPlainTextEdit *txtDisplayRoute;
     QListWidget *lstFound;
+    QComboBox *cmbSearch;
     QLabel *lblCoords;
 
 protected:
@@ -87,13 +108,20 @@ private:
     void ColourViewButtons(CaptionButton *active);
     void ArmClickMode(CaptionButton *button, int32_t mode);
     void SetMapCursor();
+    void ArmRoutePick();
+    // Adds a picked point to the route and shows the sheet, or why the point was refused.
+    void AddPointAndShow(const std::string &description, const std::string &position);
+    void RoutePickAt(int32_t x, int32_t y);
+    void SaveRoute();
+    void LoadRouteFile(const std::string &name);
+    void ShowInfo(const std::string &text);
 
     NavDatabase &db_;
     MessageSink &sink_;
-    std::function<void()> exitProgram_;
+    MainWindowServices services_;
     MapView view_;
     HitList hits_;
-    RoutePointTable routePoints_{};
+    RouteModel route_;
     int32_t mapClickMode_ = 0;
     int32_t crossCursorArmed_ = 0;
     bool ringsShown_ = false;

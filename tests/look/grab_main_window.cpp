@@ -36,7 +36,8 @@ int main(int argc, char *argv[]) {
     qelvar::RecordingMessageSink sink;
     QuietScreen screen;
     std::string step;
-    qelvar::Form2 form(db, sink, [] {});
+    qelvar::RecordingLauncher launcher;
+    qelvar::Form2 form(db, {sink, launcher, ".", [] {}});
     qelvar::RunLoadingSequence(db, QELVAR_DATA_DIR, sink, screen, step);
     form.Form_Load(argc > 2 ? argv[2] : "");
     form.show();

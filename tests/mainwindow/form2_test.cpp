@@ -12,7 +12,7 @@ namespace {
 
 class MainWindow : public ::testing::Test {
 protected:
-    MainWindow() : form(db, sink, [this] { ++exits; }) {
+    MainWindow() : form(db, {sink, launcher, folder.Path(), [this] { ++exits; }}) {
         std::filesystem::path fixtures = testing::FixturesDir();
         FillZoomScale(db);
         LoadArptftomFile(db, fixtures, sink);
@@ -29,8 +29,10 @@ protected:
         QTest::mouseClick(form.PicMap, button, Qt::NoModifier, QPoint(pixelX, pixelY));
     }
 
+    testing::KitFolder folder;
     NavDatabase db;
     RecordingMessageSink sink;
+    RecordingLauncher launcher;
     int exits = 0;
     Form2 form;
 };

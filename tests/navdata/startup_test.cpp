@@ -127,7 +127,7 @@ TEST(LoadingSequence, HillsAndAirportErrorsAreReportedAndStartUpGoesOn) {
 // Both windows as the program wires them, on a kit folder with the pictures.
 struct Windows {
     explicit Windows(const std::filesystem::path &folder, const std::string &commandLine = "")
-        : form2(db, sink, [this] { form1.ShowFarewell(); }),
+        : form2(db, {sink, launcher, folder, [this] { form1.ShowFarewell(); }}),
           form1(
               db, folder, sink,
               [this, commandLine] {
@@ -137,6 +137,7 @@ struct Windows {
               [this] { ++programEnds; }) {}
     NavDatabase db;
     RecordingMessageSink sink;
+    RecordingLauncher launcher;
     int programEnds = 0;
     Form2 form2;
     Form1 form1;

@@ -1,0 +1,110 @@
+#include "maps/route/route_files.h"
+
+#include "maps/route/route_building.h"
+#include "platform/numbers.h"
+#include "platform/runtime_error.h"
+#include "platform/text_files.h"
+
+#include <algorithm>
+
+namespace qelvar {
+
+namespace {
+
+const std::vector<std::string> kBlankForm = {
+    "Actual Flight Nbr:______ Date:____________________________________ ",
+    "",
+    "Fuel DEP:  Left:_________Ctr:_________Right:_________ Tot:_________",
+    "",
+    "ATIS DEP Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______",
+    "",
+    "DEP RWY______                                     DEP Time:_______ ",
+    "",
+    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________",
+    "",
+    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________",
+    "",
+    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________",
+    "",
+    "ATIS DES Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______",
+    "",
+    "DEST RWY________ APP: _____________          DEST Time:____________",
+    "",
+    "                                                 Fuel Dep:_________",
+    "",
+    "Fuel DES:  Left:_________Ctr:_________Right:_________ Tot:_________",
+    "",
+    "FLT Time:___________                            Fuel used:_________",
+};
+
+bool IsPointLine(const std::string &line) { return !line.empty() && line[0] == '#'; }
+
+bool ReadPointLine(std::string line, UnitPoint &point) {
+    line.erase(std::remove(line.begin(), line.end(), '#'), line.end());
+    std::vector<std::string> parts = SplitFields(line, '|');
+    if (parts.size() < 2)
+        return false;
+    try {
+        point = {ParseWholeNumber(parts[0]), ParseWholeNumber(parts[1])};
+        return static_cast<double>(point.X) == ParseDecimal(parts[0]) &&
+               static_cast<double>(point.Y) == ParseDecimal(parts[1]);
+    } catch (const RuntimeError &) {
+        return false;
+    }
+}
+
+} // namespace
+
+std::string SafeRouteName(const std::string &routeName) {
+    std::string name = routeName;
+    std::replace(name.begin(), name.end(), '/', ' ');
+    std::replace(name.begin(), name.end(), ':', ' ');
+    return name;
+}
+
+std::vector<std::string> RouteFileLines(const RouteModel &model) {
+    std::vector<std::string> lines{"     Qelvar Maps SIMULATION ROUTE", "", "Departure ------------------------------"};
+    for (int32_t i = 0; i <= model.route.LineCount; ++i)
+        lines.push_back(model.route.RouteSheet[i]);
+    lines.push_back("");
+    lines.insert(lines.end(), kBlankForm.begin(), kBlankForm.end());
+    for (const UnitPoint &p : model.RoutePoints) {
+        if (IsFreeSlot(p))
+            break;
+        lines.push_back("#" + std::to_string(p.X) + "|" + std::to_string(p.Y));
+    }
+    return lines;
+}
+
+std::vector<std::string> ListRouteFiles(const std::filesystem::path &folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        std::string extension = it->path().extension().string();
+        std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
+        if (extension == ".rte" && it->is_regular_file(ec))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string ReadRouteFile(const std::string &name, const std::vector<std::string> &lines, RoutePointTable &points) {
+    std::string text = " FPL-        " + name + "\r\n\r\n";
+    int slot = 0;
+    for (const std::string &line : lines) {
+        if (!IsPointLine(line)) {
+            text += line + "\r\n";
+            continue;
+        }
+        UnitPoint point;
+        if (slot < kRouteSlots && ReadPointLine(line, point))
+            points[slot++] = point;
+    }
+    if (slot > 0)
+        std::fill(points.begin() + slot, points.end(), UnitPoint{});
+    return text;
+}
+
+} // namespace qelvar
