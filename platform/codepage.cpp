@@ -45,4 +45,15 @@ std::string ToWindows1252(const QString &text) {
     return bytes;
 }
 
+std::filesystem::path PathOfKitName(const std::string &windows1252Name) {
+    QByteArray utf8 = ToUnicode(windows1252Name).toUtf8();
+    return std::filesystem::path(std::string(utf8.constData(), static_cast<size_t>(utf8.size())));
+}
+
+std::string KitNameOfPath(const std::filesystem::path &path) { return KitTextOfPath(path.filename()); }
+
+std::string KitTextOfPath(const std::filesystem::path &path) {
+    return ToWindows1252(QString::fromStdString(path.string()));
+}
+
 } // namespace qelvar

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
 #include <string>
 
 namespace qelvar {
@@ -10,5 +11,10 @@ QString ToUnicode(const std::string &windows1252);
 
 // Characters that Windows-1252 cannot hold become "?".
 std::string ToWindows1252(const QString &text);
+
+// File names: the kit's Windows-1252 names are UTF-8 on disk.
+std::filesystem::path PathOfKitName(const std::string &windows1252Name);
+std::string KitNameOfPath(const std::filesystem::path &path); // the file name only
+std::string KitTextOfPath(const std::filesystem::path &path); // the whole path, for messages
 
 } // namespace qelvar

@@ -1,5 +1,7 @@
 #include "program_folder.h"
 
+#include "codepage.h"
+
 #include <algorithm>
 #include <system_error>
 
@@ -25,13 +27,12 @@ std::filesystem::path ProgramFolder() {
 }
 
 std::filesystem::path FindFile(const std::filesystem::path &folder, const std::string &name) {
-    std::filesystem::path exact = folder / name;
+    std::filesystem::path exact = folder / PathOfKitName(name);
     std::error_code ec;
     if (std::filesystem::exists(exact, ec))
         return exact;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string candidate = it->path().filename().string();
-        if (EqualIgnoringCase(candidate, name))
+        if (EqualIgnoringCase(KitNameOfPath(it->path()), name))
             return it->path();
     }
     return exact;

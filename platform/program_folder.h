@@ -10,8 +10,9 @@ namespace qelvar {
 // The folder that holds the running executable.
 std::filesystem::path ProgramFolder();
 
-// The path of the file in the folder whose name equals the given name apart from the case of
-// ASCII letters; an exact match wins. When there is none, folder / name (which then is missing).
+// The path of the file in the folder whose name (Windows-1252) equals the given name apart from
+// the case of ASCII letters; an exact match wins. When there is none, folder / name (which then
+// is missing).
 std::filesystem::path FindFile(const std::filesystem::path &folder, const std::string &name);
 
 } // namespace qelvar

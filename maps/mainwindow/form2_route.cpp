@@ -131,19 +131,19 @@ void Form2::SaveRoute() {
     SetBoxText(*txtDisplayRoute, "");
     txtDisplayRoute->hide();
     route_.RouteName = SafeRouteName(route_.RouteName);
-    std::filesystem::path file = services_.folder / (route_.RouteName + ".rte");
+    std::filesystem::path file = services_.folder / PathOfKitName(route_.RouteName + ".rte");
     try {
         WriteTextLinesAtomically(file, RouteFileLines(route_));
     } catch (const RuntimeError &error) {
         ShowInfo("Filename = " + route_.RouteName + "\r\nThe route file could not be written (" + error.Description() +
-                 "): " + file.string() + "\r\nNothing was saved.");
+                 "): " + KitTextOfPath(file) + "\r\nNothing was saved.");
         RedrawMap();
         return;
     }
     RedrawMap();
     if (!services_.launcher.OpenTextFile(file))
         ShowInfo(BoxText(*txtDisplay) + "\r\nThe route was saved; the text editor could not be started for " +
-                 file.string());
+                 KitTextOfPath(file));
     cmdRteSave->hide();
     cmdRteLoad->show();
 }
@@ -183,7 +183,7 @@ void Form2::LoadRouteFile(const std::string &name) {
 void Form2::cmdAbout_Click() {
     std::filesystem::path help = FindFile(services_.folder, "Qelvar Maps Info.txt");
     if (!services_.launcher.OpenTextFile(help))
-        ShowInfo("The text editor could not be started for " + help.string());
+        ShowInfo("The text editor could not be started for " + KitTextOfPath(help));
 }
 
 } // namespace qelvar

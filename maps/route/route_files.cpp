@@ -1,6 +1,7 @@
 #include "maps/route/route_files.h"
 
 #include "maps/route/route_building.h"
+#include "platform/codepage.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 #include "platform/text_files.h"
@@ -80,7 +81,7 @@ std::vector<std::string> ListRouteFiles(const std::filesystem::path &folder) {
     std::vector<std::string> names;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
+        std::string name = KitNameOfPath(it->path());
         std::string extension = it->path().extension().string();
         std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
         if (extension == ".rte" && it->is_regular_file(ec))

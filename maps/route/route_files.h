@@ -16,7 +16,7 @@ std::string SafeRouteName(const std::string &routeName);
 // The lines of the route file of the model's route.
 std::vector<std::string> RouteFileLines(const RouteModel &model);
 
-// The names of the "*.rte" files of the folder, sorted.
+// The names (Windows-1252) of the "*.rte" files of the folder, sorted.
 std::vector<std::string> ListRouteFiles(const std::filesystem::path &folder);
 
 // What a route file shows: " FPL-        " + name, an empty line, then every line that is not a

@@ -2,6 +2,7 @@
 #include "maps/mainwindow/form2.h"
 #include "maps/navdata/loaders.h"
 #include "maps/navdata/loading_sequence.h"
+#include "maps/route/route_model.h"
 #include "support/kit_folder.h"
 
 #include <QTest>
@@ -169,6 +170,60 @@ TEST_F(MainWindow, RepaintsNeverRedrawAndTheRingsStopThePaintRedraw) {
     form.View().ScaleX = form.View().ScaleY = 2500;
     form.Form_Paint();
     EXPECT_EQ(form.windowTitle(), "Qelvar Maps     Zoom =  5000");
+}
+
+TEST_F(MainWindow, RightClickShowsWhatIsNearAndPicksTheAirport) {
+    // At the world view the fixture airports are in the hit list; EDDM lies at twips (8285, 1799).
+    db.PickedAirport = "XXX";
+    QTest::mouseClick(form.PicMap, Qt::RightButton, Qt::NoModifier, QPoint(552, 120));
+    std::string info = BoxText(*form.txtDisplay);
+    EXPECT_EQ(info.substr(0, 20), "EDDM   Intl ARPT\r\nM\xfc");
+    EXPECT_NE(info.find("EDMO   Local ARPT"), std::string::npos);
+    EXPECT_EQ(db.PickedAirport, ""); // EDMO (no IATA code) is the last airport in the list
+    QTest::mouseClick(form.PicMap, Qt::RightButton, Qt::NoModifier, QPoint(100, 500));
+    EXPECT_EQ(BoxText(*form.txtDisplay), "NO HIT");
+}
+
+TEST_F(MainWindow, RouteFilesAndHelpNeverFailSilently) {
+    QTest::mouseClick(form.cmdRteLoad, Qt::LeftButton);
+    EXPECT_TRUE(form.lstFound->isVisible());
+    EXPECT_EQ(form.lstFound->count(), 0);
+    EXPECT_EQ(BoxText(*form.txtDisplay),
+              "There is no route file (*.rte) in the program folder yet: complete a route and press Rte Save.");
+
+    folder.Write("gone.rte", "x");
+    QTest::mouseClick(form.cmdRteLoad, Qt::LeftButton);
+    ASSERT_EQ(form.lstFound->count(), 1);
+    folder.Remove("gone.rte");
+    form.lstFound_Click(form.lstFound->item(0));
+    EXPECT_EQ(BoxText(*form.txtDisplay), "The route file gone.rte cannot be opened (File not found).");
+    EXPECT_FALSE(form.txtDisplayRoute->isVisible());
+
+    // A route name that is a folder cannot be written: the message says so and Rte Save stays.
+    form.Route().RouteName = "blocked";
+    std::filesystem::create_directory(folder.Path() / "blocked.rte");
+    QTest::mouseClick(form.cmdRteSave, Qt::LeftButton);
+    EXPECT_EQ(BoxText(*form.txtDisplay).substr(0, 67),
+              "Filename = blocked\r\nThe route file could not be written (Path/File ");
+    EXPECT_TRUE(form.cmdRteSave->isVisible());
+    EXPECT_TRUE(launcher.started.empty());
+
+    QTest::mouseClick(form.cmdAbout, Qt::LeftButton);
+    ASSERT_EQ(launcher.started.size(), 1u);
+    EXPECT_EQ(launcher.started[0], "edit " + (folder.Path() / "Qelvar Maps Info.txt").string());
+    launcher.succeeds = false;
+    QTest::mouseClick(form.cmdAbout, Qt::LeftButton);
+    EXPECT_EQ(BoxText(*form.txtDisplay).substr(0, 41), "The text editor could not be started for ");
+}
+
+TEST_F(MainWindow, AFullRouteIsRefusedWithAMessage) {
+    QTest::mouseClick(form.cmdRte, Qt::LeftButton);
+    RouteModel &route = form.Route();
+    for (auto &slot : route.RoutePoints)
+        slot = {1, 1};
+    QTest::mouseClick(form.PicMap, Qt::LeftButton, Qt::NoModifier, QPoint(306, 142)); // KJFK alone
+    EXPECT_NE(BoxText(*form.txtDisplay).find("The route holds 201 points"), std::string::npos);
+    EXPECT_EQ(route.route.LineCount, 0);
 }
 
 } // namespace

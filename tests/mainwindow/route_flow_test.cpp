@@ -1,0 +1,176 @@
+// A whole route as the pilot builds it in the main window, offscreen: Route Start, picks on the
+// map, RTE End, Rte Save, Rte Load, and the route drawn again.
+#include "maps/mainwindow/form2.h"
+#include "maps/navdata/loaders.h"
+#include "maps/navdata/loading_sequence.h"
+#include "maps/route/route_building.h"
+#include "support/kit_folder.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace qelvar {
+namespace {
+
+class RouteFlow : public ::testing::Test {
+protected:
+    RouteFlow() : form(db, {sink, launcher, folder.Path(), [] {}}) {
+        std::filesystem::path fixtures = testing::FixturesDir();
+        FillZoomScale(db);
+        LoadArptftomFile(db, fixtures, sink);
+        PlaceAirports(db);
+        LoadVor(db, fixtures, sink);
+        PlaceVors(db);
+        LoadNdb(db, fixtures, sink);
+        PlaceNdbs(db);
+        form.Form_Load("");
+        SwitchOnStartLayers(db.LayerFlags);
+        form.show();
+        QCoreApplication::processEvents();
+    }
+    // Scale 156 over Munich: EDDM at twips (1448, 613), EDMO (751, 989), VOR MUN (1051, 1772),
+    // NDB ED (1063, 1097).
+    void ViewMunich() {
+        MapView &v = form.View();
+        v.ScaleX = v.ScaleY = 156;
+        v.ZoomLevel = 7;
+        v.OriginX = 41'200'000;
+        v.OriginY = 8'900'000;
+        form.RedrawMap();
+    }
+    void ClickTwips(int x, int y) {
+        QTest::mouseClick(form.PicMap, Qt::LeftButton, Qt::NoModifier, QPoint(x / 15, y / 15));
+    }
+    std::string Display() const { return BoxText(*form.txtDisplay); }
+
+    testing::KitFolder folder;
+    NavDatabase db;
+    RecordingMessageSink sink;
+    RecordingLauncher launcher;
+    Form2 form;
+};
+
+TEST_F(RouteFlow, StartPickCompleteSaveAndLoad) {
+    QTest::mouseClick(form.cmdRte, Qt::LeftButton);
+    EXPECT_EQ(Display(), "Choose Startpoint");
+    EXPECT_EQ(form.cmdRte->Caption(), "Route Next");
+    EXPECT_EQ(form.cmdRte->BackColor(), (Rgb{0, 192, 0}));
+    EXPECT_TRUE(form.cmdRteEnd->isVisible());
+    EXPECT_EQ(form.MapClickMode(), 5);
+    ViewMunich();
+
+    ClickTwips(1448, 613); // EDDM alone: taken at once
+    EXPECT_FALSE(form.lstFound->isVisible());
+    EXPECT_EQ(form.Route().RouteState, 1);
+    ClickTwips(1051, 1772); // VOR MUN
+    ClickTwips(9000, 6000); // nothing near: the list offers the position under the cursor
+    ASSERT_TRUE(form.lstFound->isVisible());
+    ASSERT_EQ(form.lstFound->count(), 1);
+    EXPECT_EQ(form.lstFound->item(0)->text(), "Position under Cursor");
+    form.lstFound_Click(form.lstFound->item(0));
+    EXPECT_FALSE(form.lstFound->isVisible());
+    ClickTwips(1063, 1097); // NDB ED
+    ClickTwips(751, 989);   // EDMO
+    EXPECT_EQ(form.Route().route.LineCount, 9);
+
+    QTest::mouseClick(form.cmdRteEnd, Qt::LeftButton);
+    EXPECT_EQ(form.Route().RouteState, 0);
+    EXPECT_FALSE(form.cmdRteEnd->isVisible());
+    EXPECT_FALSE(form.cmdRteLoad->isVisible());
+    EXPECT_TRUE(form.cmdRteSave->isVisible());
+    EXPECT_EQ(form.cmdRte->Caption(), "Route Start");
+    EXPECT_TRUE(form.txtDisplayRoute->isVisible());
+    // Legs: EDDM to MUN 51.50 NM south-south-west, on to the bare position (17 14.44 E,
+    // 44 27.78 N), back to ED, and 10.15 NM to EDMO.
+    const std::string sheet =
+        "ARPT- M\xfcnchen Franz Josef Strau\xdf   MUC   Germany\r\n"
+        "EDDM    ATIS: 123.12      Elev: 1487\r\n" +
+        std::string(30, ' ') + "08L-26R-13123-197-ASP-110.30\r\n" + std::string(30, ' ') + "08R-26L-13123-197-CON\r\n"
+        "\r\n"
+        "                    DEP: 193 - 012 ARR   NM  51.50     51.50\r\n"
+        "VOR- MUN   112.30   M\xfcnchen\r\n"
+        "                    DEP: 125 - 309 ARR   NM  301.23     352.72\r\n"
+        "UserPos: E17 14.44  N44 27.78\r\n"
+        "                    DEP: 313 - 129 ARR   NM  318.78     671.50\r\n"
+        "NDB- ED   338   Erding\r\n"
+        "                    DEP: 297 - 117 ARR   NM  10.15     681.66\r\n"
+        "ARPT- Oberpfaffenhofen      Germany\r\n"
+        "EDMO    ATIS:       Elev: 1947\r\n" +
+        std::string(30, ' ') + "04-22-7523-148-ASP\r\n"
+        "\r\n"
+        "Destination ------------------------\r\n"
+        " Route Planning for B737-800 \r\n"
+        "\r\n"
+        " Flight Distance :  681.66 NM    Estimated Flight Time: 01:53\r\n"
+        " Estimated Fuel  :  19301  lbs         Max FlightLevel:  400\r\n" +
+        std::string(68, '-') + "\r\n";
+    const std::string blankForm =
+        "Actual Flight Nbr:______ Date:____________________________________ \r\n\r\n"
+        "Fuel DEP:  Left:_________Ctr:_________Right:_________ Tot:_________\r\n\r\n"
+        "ATIS DEP Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______\r\n\r\n"
+        "DEP RWY______                                     DEP Time:_______ \r\n\r\n"
+        "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________\r\n\r\n"
+        "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________\r\n\r\n"
+        "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________\r\n\r\n"
+        "ATIS DES Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______\r\n\r\n"
+        "DEST RWY________ APP: _____________          DEST Time:____________\r\n\r\n"
+        "                                                 Fuel Dep:_________\r\n\r\n"
+        "Fuel DES:  Left:_________Ctr:_________Right:_________ Tot:_________\r\n\r\n"
+        "FLT Time:___________                            Fuel used:_________\r\n";
+    const std::string points = "#41425920|8995680\r\n#41364000|9176400\r\n#42604000|9836000\r\n"
+                               "#41365800|9071100\r\n#41317200|9054360\r\n";
+    EXPECT_EQ(BoxText(*form.txtDisplayRoute),
+              "     Qelvar Maps SIMULATION ROUTE\r\nDeparture ------------------------------\r\n" + sheet + "\r\n");
+    EXPECT_EQ(Display(), sheet + "\r\n");
+    EXPECT_EQ(form.Route().RouteName, "ARPT-M\xfcnchen to ARPT-Oberpfaffe");
+
+    QTest::mouseClick(form.cmdRteSave, Qt::LeftButton);
+    EXPECT_EQ(Display(), "Filename = ARPT-M\xfcnchen to ARPT-Oberpfaffe");
+    EXPECT_FALSE(form.txtDisplayRoute->isVisible());
+    EXPECT_FALSE(form.cmdRteSave->isVisible());
+    EXPECT_TRUE(form.cmdRteLoad->isVisible());
+    std::filesystem::path file = folder.Path() / "ARPT-M\xc3\xbcnchen to ARPT-Oberpfaffe.rte";
+    ASSERT_TRUE(std::filesystem::exists(file));
+    ASSERT_EQ(launcher.started.size(), 1u);
+    EXPECT_EQ(launcher.started[0], "edit " + file.string());
+    std::string saved = folder.Read(file.filename().string());
+    EXPECT_EQ(saved, "     Qelvar Maps SIMULATION ROUTE\r\n\r\nDeparture ------------------------------\r\n" + sheet +
+                         "\r\n\r\n" + blankForm + points);
+
+    // A new route empties the points; loading the file brings them back.
+    RoutePointTable before = form.Route().RoutePoints;
+    QTest::mouseClick(form.cmdRte, Qt::LeftButton);
+    EXPECT_TRUE(IsFreeSlot(form.Route().RoutePoints[0]));
+    QTest::mouseClick(form.cmdRteLoad, Qt::LeftButton);
+    EXPECT_EQ(form.Route().RouteState, 3);
+    ASSERT_EQ(form.lstFound->count(), 1);
+    form.lstFound_Click(form.lstFound->item(0));
+    EXPECT_EQ(form.Route().RouteState, 4);
+    EXPECT_FALSE(form.lstFound->isVisible());
+    EXPECT_TRUE(form.txtDisplayRoute->isVisible());
+    for (int i = 0; i < kRouteSlots; ++i) {
+        EXPECT_EQ(form.Route().RoutePoints[i].X, before[i].X) << i;
+        EXPECT_EQ(form.Route().RoutePoints[i].Y, before[i].Y) << i;
+    }
+    std::string loaded = BoxText(*form.txtDisplayRoute);
+    std::string header = " FPL-        ARPT-M\xfcnchen to ARPT-Oberpfaffe.rte\r\n\r\n";
+    EXPECT_EQ(loaded.substr(0, header.size()), header);
+    // The same text as saved, apart from the header and the point lines.
+    EXPECT_EQ(loaded.substr(header.size()), saved.substr(0, saved.find(points)));
+    EXPECT_EQ(Display(), loaded);
+
+    // The next redraw draws the loaded route in magenta: the first leg's middle is magenta.
+    form.RedrawMap();
+    const QImage &image = form.PicMap->Canvas().Image();
+    QPoint middle((1448 + 1051) / 2 / 15, (613 + 1772) / 2 / 15);
+    bool magenta = false;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            QColor c = image.pixelColor(middle + QPoint(dx, dy));
+            magenta |= c.red() > 200 && c.blue() > 200 && c.green() < 120;
+        }
+    EXPECT_TRUE(magenta);
+}
+
+} // namespace
+} // namespace qelvar
