@@ -82,7 +82,7 @@ Form2::Form2(NavDatabase &db, MainWindowServices services)
     cmdExit = AddButton("Exit", 17'280, 8'160, 1'095, 495);
 
     txtDisplayRoute = new QPlainTextEdit(this);
-    txtDisplayRoute->setFont(ControlFont("Lucida Console", 8));
+    txtDisplayRoute->setFont(ControlFont("Lucida Console", 7));
     txtDisplayRoute->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtDisplayRoute->hide();
     lstFound = new QListWidget(this);
@@ -133,8 +133,9 @@ void Form2::AddSeparator(int top) {
 void Form2::Form_Load(const std::string &commandLine) {
     db_.MarkedAirport = commandLine;
 
-    // The route box and the pick list lie over the map picture and are hidden until used.
-    PlaceInTwips(*txtDisplayRoute, 7'920, 240, 7'695, 7'575);
+    // The route box and the pick list lie over the map picture and are hidden until used; the
+    // route box takes the right third of the map, wide enough for a sheet line.
+    PlaceInTwips(*txtDisplayRoute, 9'600, 240, 6'015, 7'575);
     PlaceInTwips(*lstFound, 240, 5'400, 7'500, 2'415);
     txtDisplayRoute->hide();
     lstFound->hide();

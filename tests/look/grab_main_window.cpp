@@ -54,6 +54,27 @@ int main(int argc, char *argv[]) {
     Centre(form.View(), 2, 8.5706, 50.0333);
     form.RedrawMap();
     form.grab().save(out + "/scale2-eddf.png");
+    // A route of five airports over Europe, picked on the map at scale 312, intersections off.
+    form.cmdInter_Click();
+    Centre(form.View(), 312, 14.5, 50.0);
+    form.RedrawMap();
+    form.cmdRte_Click();
+    for (const char *icao : {"EDDF", "EDDM", "LOWW", "LKPR", "EDDB"}) {
+        for (int i = 0; i < db.AirportTable.AirportCount; ++i) {
+            const qelvar::Airport &a = db.AirportTable.entries[i];
+            if (a.LocationIndicator != icao)
+                continue;
+            qelvar::TwipPoint at = qelvar::ToScreen(form.View(), a.X, a.Y);
+            form.PicMap_MouseDown(1, 0, static_cast<float>(at.x), static_cast<float>(at.y));
+            for (int row = 0; form.lstFound->isVisible() && row < form.lstFound->count(); ++row)
+                if (form.lstFound->item(row)->text().contains(icao))
+                    form.lstFound_Click(form.lstFound->item(row));
+            break;
+        }
+    }
+    form.cmdRteEnd_Click();
+    form.RedrawMap();
+    form.grab().save(out + "/route-europe.png");
     for (const auto &box : sink.boxes)
         std::cerr << "message: " << box.text << "\n";
     return 0;
