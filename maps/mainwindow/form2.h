@@ -35,6 +35,7 @@ struct MainWindowServices {
     ProgramLauncher &launcher;
     std::filesystem::path folder;      // the program folder: route files and the information file
     std::function<void()> exitProgram; // shows the farewell picture and ends the program
+    bool usePrinter = true;            // false: prints always go to a PDF file (tests)
 };
 
 // What a left click on the map does.
@@ -71,6 +72,7 @@ public:
     void cmdRteSave_Click();
     void cmdRteLoad_Click();
     void cmdAbout_Click();
+    void cmdPrint_Click();
     void lstFound_Click(QListWidgetItem *item);
     void PicMap_MouseDown(int button, int shift, float x, float y);
     void PicMap_MouseMove(int button, int shift, float x, float y);

@@ -22,23 +22,24 @@ int32_t Crossing(int32_t start, int32_t diff, int32_t toSide, int32_t span) {
 
 } // namespace
 
-int CompOutCode(int32_t x, int32_t y) {
+int CompOutCode(int32_t x, int32_t y, ClipBounds bounds) {
     int code = 0;
-    if (y > kClipBottom)
+    if (y > bounds.bottom)
         code |= kBottom;
     else if (y < 0)
         code |= kTop;
-    if (x > kClipRight)
+    if (x > bounds.right)
         code |= kRight;
     else if (x < 0)
         code |= kLeft;
     return code;
 }
 
-void LineClip(Canvas &canvas, MessageSink &sink, int32_t &x1, int32_t &y1, int32_t &x2, int32_t &y2) {
+void LineClip(Canvas &canvas, MessageSink &sink, int32_t &x1, int32_t &y1, int32_t &x2, int32_t &y2,
+              ClipBounds bounds) {
     try {
-        int code1 = CompOutCode(x1, y1);
-        int code2 = CompOutCode(x2, y2);
+        int code1 = CompOutCode(x1, y1, bounds);
+        int code2 = CompOutCode(x2, y2, bounds);
         while (true) {
             if (code1 == 0 && code2 == 0)
                 break;
@@ -47,14 +48,14 @@ void LineClip(Canvas &canvas, MessageSink &sink, int32_t &x1, int32_t &y1, int32
             int outside = code1 != 0 ? code1 : code2;
             int32_t x = 0, y = 0;
             if (outside & kBottom) {
-                x = Crossing(x1, x2 - x1, kClipBottom - y1, y2 - y1);
-                y = kClipBottom;
+                x = Crossing(x1, x2 - x1, bounds.bottom - y1, y2 - y1);
+                y = bounds.bottom;
             } else if (outside & kTop) {
                 x = Crossing(x1, x2 - x1, 0 - y1, y2 - y1);
                 y = 0;
             } else if (outside & kRight) {
-                y = Crossing(y1, y2 - y1, kClipRight - x1, x2 - x1);
-                x = kClipRight;
+                y = Crossing(y1, y2 - y1, bounds.right - x1, x2 - x1);
+                x = bounds.right;
             } else {
                 y = Crossing(y1, y2 - y1, 0 - x1, x2 - x1);
                 x = 0;
@@ -62,11 +63,11 @@ void LineClip(Canvas &canvas, MessageSink &sink, int32_t &x1, int32_t &y1, int32
             if (outside == code1) {
                 x1 = x;
                 y1 = y;
-                code1 = CompOutCode(x1, y1);
+                code1 = CompOutCode(x1, y1, bounds);
             } else {
                 x2 = x;
                 y2 = y;
-                code2 = CompOutCode(x2, y2);
+                code2 = CompOutCode(x2, y2, bounds);
             }
         }
         canvas.Line(x1, y1, x2, y2);

@@ -10,20 +10,30 @@
 
 namespace qelvar {
 
-// The drawable rectangle of the map picture, twips: 0 <= x <= 15,160 and 0 <= y <= 7,580.
-inline constexpr int32_t kClipRight = 15'160;
-inline constexpr int32_t kClipBottom = 7'580;
+// A drawable rectangle from (0, 0) to (right, bottom), twips.
+struct ClipBounds {
+    int32_t right;
+    int32_t bottom;
+};
 
-inline bool InClipRect(int32_t x, int32_t y) { return x >= 0 && x <= kClipRight && y >= 0 && y <= kClipBottom; }
+// The map picture's: 0 <= x <= 15,160 and 0 <= y <= 7,580.
+inline constexpr ClipBounds kClipRect{15'160, 7'580};
+// The printed page's frame: 0 <= x <= 16,000 and 0 <= y <= 11,000.
+inline constexpr ClipBounds kPageFrame{16'000, 11'000};
+
+inline bool InClipRect(int32_t x, int32_t y, ClipBounds bounds = kClipRect) {
+    return x >= 0 && x <= bounds.right && y >= 0 && y <= bounds.bottom;
+}
 
 // Region code of a point: left 1, right 2, top 4, bottom 8; 0 inside.
 enum RegionFlag : int { kLeft = 1, kRight = 2, kTop = 4, kBottom = 8 };
-int CompOutCode(int32_t x, int32_t y);
+int CompOutCode(int32_t x, int32_t y, ClipBounds bounds = kClipRect);
 
-// Draws the part of the segment inside the clip rectangle with the canvas's current pen; a
-// segment with both ends outside is never drawn. The end points are changed in place. Run-time
-// errors show the routine message of LineClip and leave the segment undrawn.
-void LineClip(Canvas &canvas, MessageSink &sink, int32_t &x1, int32_t &y1, int32_t &x2, int32_t &y2);
+// Draws the part of the segment inside the bounds with the canvas's current pen; a segment with
+// both ends outside is never drawn. The end points are changed in place. Run-time errors show the
+// routine message of LineClip and leave the segment undrawn.
+void LineClip(Canvas &canvas, MessageSink &sink, int32_t &x1, int32_t &y1, int32_t &x2, int32_t &y2,
+              ClipBounds bounds = kClipRect);
 
 // The end of a leg of `course` whole degrees and `distance` nautical miles from (x, y) on the flat
 // map (3,600 map units to a nautical mile in both directions). A course outside 0 ... 360 leaves

@@ -1,7 +1,5 @@
 #include "map_recipes.h"
 
-#include <algorithm>
-
 namespace qelvar {
 
 namespace {
@@ -108,21 +106,14 @@ const std::vector<AirportRow> kAirports = {
      true},
 };
 
-template <typename Row> const Row *RowFor(const std::vector<Row> &table, int32_t scale) {
-    for (const Row &row : table)
-        if (std::find(row.scales.begin(), row.scales.end(), scale) != row.scales.end())
-            return &row;
-    return nullptr;
-}
-
 } // namespace
 
-const LevelRecipe *LevelFor(int32_t scale) { return RowFor(kLevels, scale); }
-const HillRow *HillRowFor(int32_t scale) { return RowFor(kHills, scale); }
-const VorRow *VorRowFor(int32_t scale) { return RowFor(kVors, scale); }
-const NdbRow *NdbRowFor(int32_t scale) { return RowFor(kNdbs, scale); }
-const IntersectionRow *IntersectionRowFor(int32_t scale) { return RowFor(kIntersections, scale); }
-const IlsRow *IlsRowFor(int32_t scale) { return RowFor(kIls, scale); }
-const AirportRow *AirportRowFor(int32_t scale) { return RowFor(kAirports, scale); }
+const LevelRecipe *LevelFor(int32_t scale) { return RecipeRowFor(kLevels, scale); }
+const HillRow *HillRowFor(int32_t scale) { return RecipeRowFor(kHills, scale); }
+const VorRow *VorRowFor(int32_t scale) { return RecipeRowFor(kVors, scale); }
+const NdbRow *NdbRowFor(int32_t scale) { return RecipeRowFor(kNdbs, scale); }
+const IntersectionRow *IntersectionRowFor(int32_t scale) { return RecipeRowFor(kIntersections, scale); }
+const IlsRow *IlsRowFor(int32_t scale) { return RecipeRowFor(kIls, scale); }
+const AirportRow *AirportRowFor(int32_t scale) { return RecipeRowFor(kAirports, scale); }
 
 } // namespace qelvar

@@ -2,6 +2,7 @@
 // symbol and label recipe of every point layer, as tables with one row per group of scales.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -67,7 +68,7 @@ struct IlsRow {
     int courseLineWidth;
 };
 
-enum class AirportText { LocationIndicator, IcaoElev, Name15, Name10, Name, Atis };
+enum class AirportText { LocationIndicator, IataCode, IcaoElev, Name15, Name10, Name, Atis };
 struct AirportLabel {
     AirportText text;
     int dx, dy;
@@ -84,6 +85,14 @@ struct AirportRow {
     AirportStyle local;
     bool inViewOnly; // false: every airport passing the origin test is drawn and entered
 };
+
+// The row of a recipe table whose scales hold the scale; nullptr where none does.
+template <typename Row> const Row *RecipeRowFor(const std::vector<Row> &table, int32_t scale) {
+    for (const Row &row : table)
+        if (std::find(row.scales.begin(), row.scales.end(), scale) != row.scales.end())
+            return &row;
+    return nullptr;
+}
 
 // The row of a table for a scale; nullptr where the scale has none.
 const LevelRecipe *LevelFor(int32_t scale);

@@ -3,6 +3,7 @@
 #include "maps/mapview/geometry.h"
 #include "maps/mapview/map_painter.h"
 #include "maps/mapview/map_recipes.h"
+#include "maps/mapview/symbols.h"
 #include "platform/numbers.h"
 
 #include <cstdlib>
@@ -27,43 +28,6 @@ constexpr Rgb kLocalColor{64, 64, 64};
 void HillColor(Canvas &canvas, const std::string &name) {
     [[maybe_unused]] double number = std::strtod(name.c_str(), nullptr);
     canvas.SetColor(kHillColor);
-}
-
-void Cross(Canvas &canvas, TwipPoint at, int arm) {
-    for (int k = 0; k <= arm; ++k) {
-        canvas.Point(at.x + k, at.y);
-        canvas.Point(at.x - k, at.y);
-        canvas.Point(at.x, at.y + k);
-        canvas.Point(at.x, at.y - k);
-    }
-}
-
-const std::string &StationTextOf(const VorStation &s, StationText which) {
-    return which == StationText::Text5 ? s.Text5 : which == StationText::Text6 ? s.Text6 : s.Text7;
-}
-const std::string &StationTextOf(const NdbStation &s, StationText which) {
-    return which == StationText::Text5 ? s.Text5 : which == StationText::Text6 ? s.Text6 : s.Text7;
-}
-
-std::string AirportTextOf(const Airport &a, AirportText which) {
-    switch (which) {
-    case AirportText::LocationIndicator: return a.LocationIndicator;
-    case AirportText::IcaoElev: return a.LocationIndicator + "  " + a.Elevation;
-    case AirportText::Name15: return a.Name.substr(0, 15);
-    case AirportText::Name10: return a.Name.substr(0, 10);
-    case AirportText::Name: return a.Name;
-    case AirportText::Atis: return a.Atis;
-    }
-    return {};
-}
-
-void CourseLine(MapPainter &p, const IlsEntry &ils, TwipPoint at) {
-    int32_t c = RoundToInt32(ils.Course);
-    int32_t reciprocal = c > 180 ? c - 180 : c + 180;
-    UnitPoint end{ils.X, ils.Y};
-    CalcSegment(ils.X, ils.Y, reciprocal, 10, end.X, end.Y);
-    TwipPoint e = p.Screen(end.X, end.Y);
-    p.canvas.Line(at.x, at.y, e.x, e.y);
 }
 
 // Scale 2 only: every ILS in view with two rings and its labels, listed in the information box.
@@ -193,7 +157,8 @@ void DisplayIls(MapPainter &p) {
         p.canvas.Point(at.x, at.y);
         p.canvas.Circle(at.x, at.y, 10);
         p.canvas.SetLineWidth(row->courseLineWidth);
-        CourseLine(p, ils, at);
+        TwipPoint end = IlsCourseEnd(p.view(), ils);
+        p.canvas.Line(at.x, at.y, end.x, end.y);
         p.canvas.SetLineWidth(1);
         p.scene.hits.Append(i, "ILS", at.x, at.y);
     }

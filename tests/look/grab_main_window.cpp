@@ -37,7 +37,7 @@ int main(int argc, char *argv[]) {
     QuietScreen screen;
     std::string step;
     qelvar::RecordingLauncher launcher;
-    qelvar::Form2 form(db, {sink, launcher, ".", [] {}});
+    qelvar::Form2 form(db, {sink, launcher, out.toStdString(), [] {}, false});
     qelvar::RunLoadingSequence(db, QELVAR_DATA_DIR, sink, screen, step);
     form.Form_Load(argc > 2 ? argv[2] : "");
     form.show();
@@ -45,9 +45,13 @@ int main(int argc, char *argv[]) {
     form.grab().save(out + "/world.png");
 
     form.cmdInter_Click(); // every layer on
+    form.cmdPrint_Click();  // the world on paper
     Centre(form.View(), 625, 8.0, 50.0);
     form.RedrawMap();
     form.grab().save(out + "/scale625-europe.png");
+    Centre(form.View(), 40, 8.5706, 50.0333);
+    form.RedrawMap();
+    form.cmdPrint_Click(); // scale 40 over Frankfurt on paper
     Centre(form.View(), 20, 8.5706, 50.0333);
     form.RedrawMap();
     form.grab().save(out + "/scale20-eddf.png");
