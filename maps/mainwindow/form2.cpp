@@ -111,6 +111,7 @@ Form2::Form2(NavDatabase &db, MainWindowServices services)
     connect(cmdRteLoad, &QPushButton::clicked, this, &Form2::cmdRteLoad_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &Form2::cmdAbout_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &Form2::cmdPrint_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &Form2::cmdEdit_Click);
     connect(lstFound, &QListWidget::itemClicked, this, &Form2::lstFound_Click);
     connect(PicMap, &PictureBox::MouseDown, this, &Form2::PicMap_MouseDown);
     connect(PicMap, &PictureBox::MouseMove, this, &Form2::PicMap_MouseMove);

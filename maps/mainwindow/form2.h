@@ -2,6 +2,7 @@
 // program buttons beside it, the information box and the coordinate read-out.
 #pragma once
 
+#include "maps/editor/frm_edit_arpt.h"
 #include "maps/mapview/hit_list.h"
 #include "maps/mapview/map_view.h"
 #include "maps/navdata/nav_database.h"
@@ -18,6 +19,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 namespace qelvar {
 
@@ -73,6 +75,8 @@ public:
     void cmdRteLoad_Click();
     void cmdAbout_Click();
     void cmdPrint_Click();
+    void cmdEdit_Click();
+    frmEditArpt *Editor() { return editor_.get(); }
     void lstFound_Click(QListWidgetItem *item);
     void PicMap_MouseDown(int button, int shift, float x, float y);
     void PicMap_MouseMove(int button, int shift, float x, float y);
@@ -124,6 +128,7 @@ private:
     MapView view_;
     HitList hits_;
     RouteModel route_;
+    std::unique_ptr<frmEditArpt> editor_; // created on the first Edit Arpt
     int32_t mapClickMode_ = 0;
     int32_t crossCursorArmed_ = 0;
     bool ringsShown_ = false;

@@ -41,6 +41,7 @@ void LoadArptftomFile(NavDatabase &db, const std::filesystem::path &folder, Mess
         // counts as empty.
         table.AirportCount = static_cast<int32_t>(table.entries.size());
     } catch (const RuntimeError &error) {
+        table.LoadFailed = true;
         ShowRoutineError(sink, error, "LoadArptftomFile", "Module1");
     }
 }

@@ -102,6 +102,7 @@ struct AirportTableData {
     static constexpr int32_t capacity = 100'001;
     int32_t AirportCount = 0;
     std::vector<Airport> entries;
+    bool LoadFailed = false; // the loader reported an error: the file holds more than the table
 };
 
 // The nine switchable layers; the start-up window switches the first eight on.

@@ -79,6 +79,9 @@ int main(int argc, char *argv[]) {
     form.cmdRteEnd_Click();
     form.RedrawMap();
     form.grab().save(out + "/route-europe.png");
+    db.PickedAirport = "FRA";
+    form.cmdEdit_Click();
+    form.Editor()->grab().save(out + "/editor.png");
     for (const auto &box : sink.boxes)
         std::cerr << "message: " << box.text << "\n";
     return 0;

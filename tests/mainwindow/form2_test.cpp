@@ -216,6 +216,28 @@ TEST_F(MainWindow, RouteFilesAndHelpNeverFailSilently) {
     EXPECT_EQ(BoxText(*form.txtDisplay).substr(0, 41), "The text editor could not be started for ");
 }
 
+TEST_F(MainWindow, TheEditorOpensOnThePickedAirportAndDoneShowsTheMovedAirport) {
+    QTest::mouseClick(form.PicMap, Qt::RightButton, Qt::NoModifier, QPoint(306, 142)); // KJFK alone
+    EXPECT_EQ(db.PickedAirport, "JFK");
+    QTest::mouseClick(form.cmdEdit, Qt::LeftButton);
+    frmEditArpt *editor = form.Editor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->txtICAO->text(), "KJFK");
+    auto jfkHit = [&] {
+        for (int32_t i = 0; i < form.Hits().count; ++i)
+            if (form.Hits().entries[i].index == 2)
+                return form.Hits().entries[i];
+        return HitEntry{};
+    };
+    EXPECT_EQ(jfkHit().x, 4589);
+    editor->txtGradX->setText("-70"); // three degrees east
+    QTest::mouseClick(editor->cmdExit, Qt::LeftButton);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(jfkHit().x, 4718); // X = 23,591,880 at scale 5,000: redrawn at once
+    EXPECT_NE(folder.Read("arpt.nav").find(";-70;-46.7;"), std::string::npos);
+}
+
 TEST_F(MainWindow, AFullRouteIsRefusedWithAMessage) {
     QTest::mouseClick(form.cmdRte, Qt::LeftButton);
     RouteModel &route = form.Route();

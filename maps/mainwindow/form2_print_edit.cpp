@@ -1,4 +1,4 @@
-// The print button: the map as shown, on one page.
+// The print button (the map as shown, on one page) and the airport editor's button.
 #include "maps/mainwindow/form2.h"
 #include "maps/route/print_map.h"
 #include "platform/codepage.h"
@@ -26,6 +26,16 @@ void Form2::cmdPrint_Click() {
         ShowInfo("The map was sent to the printer " + outcome.printer + ".");
     else
         ShowInfo("No printer was found: the map was printed to the PDF file\r\n" + KitTextOfPath(outcome.pdf));
+}
+
+void Form2::cmdEdit_Click() {
+    try {
+        if (!editor_)
+            editor_ = std::make_unique<frmEditArpt>(db_, sink_, services_.folder, [this] { RedrawMap(); });
+        editor_->Open();
+    } catch (const RuntimeError &error) {
+        ShowFormError(sink_, error, "cmdEdit_Click", "Form2");
+    }
 }
 
 } // namespace qelvar
