@@ -13,10 +13,10 @@ const double kPi = 4 * std::atan(1.0);
 constexpr double kDegreesToRadians = 0.0174532925199433; // the literal CalcSegment uses
 constexpr int32_t kUnitsPerNauticalMile = 3'600;         // round(38,880,000 / 180 / 60)
 
-// One crossing of the clip rectangle's side: start + diff * toSide / span, the product in 64 bits
-// so that it cannot overflow, the rest in double precision, rounded half to even.
+// One crossing of the clip rectangle's side: start + diff * toSide / span. The product is a
+// 32-bit product (Overflow beyond that range), the rest in double precision, rounded half to even.
 int32_t Crossing(int32_t start, int32_t diff, int32_t toSide, int32_t span) {
-    int64_t product = static_cast<int64_t>(diff) * toSide;
+    int32_t product = CheckedInt32(static_cast<int64_t>(diff) * toSide);
     return RoundToInt32(start + static_cast<double>(product) / span);
 }
 

@@ -35,11 +35,21 @@ TEST(LineClip, DrawsOnlyThePartInsideAndNeverBothEndsOutside) {
         {1'000, 100, -1'000, 103, {"LINE 1000 100 0 102 w1 #000000"}}, // 101.5 rounds to 102
         // bottom and right outside: the bottom crossing first, then the right one
         {15'000, 7'000, 16'000, 8'000, {"LINE 15000 7000 15160 7160 w1 #000000"}},
-        // A far end point: the product of the differences passes 32 bits and still gives the crossing.
-        {100, 100, 2'000'000, 3'000'000, {"LINE 100 100 5087 7580 w1 #000000"}},
+        // Far, but the product of the differences still fits 32 bits.
+        {100, 100, 200'000, 3'000, {"LINE 100 100 15160 318 w1 #000000"}}, // 100 + 2,900 x 15,060 / 199,900
     };
     for (const Case &c : cases)
         EXPECT_EQ(Clipped(c.x1, c.y1, c.x2, c.y2), c.drawn) << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
+}
+
+TEST(LineClip, AProductBeyond32BitsIsAnOverflowAndTheSegmentIsLeft) {
+    RecordingCanvas canvas;
+    RecordingMessageSink sink;
+    int32_t x1 = 100, y1 = 100, x2 = 2'000'000, y2 = 3'000'000; // (x2 - x1) * (7,580 - y1) > 2^31
+    LineClip(canvas, sink, x1, y1, x2, y2);
+    EXPECT_TRUE(canvas.calls.empty());
+    ASSERT_EQ(sink.boxes.size(), 1u);
+    EXPECT_EQ(sink.boxes[0].text, "Error 6 (Overflow) in procedure LineClip of Modul Module5");
 }
 
 TEST(LineClip, RegionCodes) {
