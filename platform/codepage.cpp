@@ -50,7 +50,9 @@ std::filesystem::path PathOfKitName(const std::string &windows1252Name) {
     return std::filesystem::path(std::string(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
 
-std::string KitNameOfPath(const std::filesystem::path &path) { return KitTextOfPath(path.filename()); }
+std::string KitNameOfPath(const std::filesystem::path &path) {
+    return KitTextOfPath(path.filename());
+}
 
 std::string KitTextOfPath(const std::filesystem::path &path) {
     return ToWindows1252(QString::fromStdString(path.string()));

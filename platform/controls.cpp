@@ -12,7 +12,8 @@ namespace qelvar {
 
 Rgb ButtonFace() {
     QColor face = QApplication::palette().color(QPalette::Button);
-    return {static_cast<uint8_t>(face.red()), static_cast<uint8_t>(face.green()), static_cast<uint8_t>(face.blue())};
+    return {static_cast<uint8_t>(face.red()), static_cast<uint8_t>(face.green()),
+            static_cast<uint8_t>(face.blue())};
 }
 
 CaptionButton::CaptionButton(const std::string &caption, QWidget *parent)
@@ -20,9 +21,13 @@ CaptionButton::CaptionButton(const std::string &caption, QWidget *parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
-void CaptionButton::SetCaption(const std::string &caption) { setText(ToUnicode(caption)); }
+void CaptionButton::SetCaption(const std::string &caption) {
+    setText(ToUnicode(caption));
+}
 
-std::string CaptionButton::Caption() const { return ToWindows1252(text()); }
+std::string CaptionButton::Caption() const {
+    return ToWindows1252(text());
+}
 
 void CaptionButton::SetBackColor(Rgb color) {
     backColor_ = color;

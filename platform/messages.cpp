@@ -7,12 +7,14 @@ namespace qelvar {
 namespace {
 
 std::string ErrorHead(const RuntimeError &error, const std::string &procedure) {
-    return "Error " + std::to_string(error.Number()) + " (" + error.Description() + ") in procedure " + procedure;
+    return "Error " + std::to_string(error.Number()) + " (" + error.Description() + ") in procedure " +
+           procedure;
 }
 
 } // namespace
 
-std::string RoutineErrorText(const RuntimeError &error, const std::string &procedure, const std::string &module) {
+std::string RoutineErrorText(const RuntimeError &error, const std::string &procedure,
+                             const std::string &module) {
     return ErrorHead(error, procedure) + " of Modul " + module;
 }
 
@@ -41,7 +43,9 @@ void ReportFatalError(MessageSink &sink, const std::string &module, const std::s
     std::abort(); // a sink's EndProgram either ends the process or throws
 }
 
-void RecordingMessageSink::ShowMessage(const std::string &text) { boxes.push_back({"", text}); }
+void RecordingMessageSink::ShowMessage(const std::string &text) {
+    boxes.push_back({"", text});
+}
 
 void RecordingMessageSink::ShowCritical(const std::string &title, const std::string &text) {
     boxes.push_back({title, text});

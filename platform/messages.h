@@ -26,7 +26,8 @@ public:
 struct ProgramEnded {};
 
 // "Error 53 (File not found) in procedure LoadHillsFromFile of Modul Module1"
-std::string RoutineErrorText(const RuntimeError &error, const std::string &procedure, const std::string &module);
+std::string RoutineErrorText(const RuntimeError &error, const std::string &procedure,
+                             const std::string &module);
 // "... in procedure cmdSave_Click of Formular frmEditArpt"
 std::string FormErrorText(const RuntimeError &error, const std::string &procedure, const std::string &form);
 

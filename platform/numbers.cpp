@@ -8,7 +8,9 @@
 
 namespace qelvar {
 
-void RaiseOverflow() { throw RuntimeError(kOverflow); }
+void RaiseOverflow() {
+    throw RuntimeError(kOverflow);
+}
 
 namespace {
 

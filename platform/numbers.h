@@ -37,7 +37,9 @@ inline int32_t CheckedInt32(double value) {
 }
 
 // RoundHalfEven into a signed 32-bit integer; raises Overflow (6) outside the range.
-inline int32_t RoundToInt32(double value) { return CheckedInt32(RoundHalfEven(value)); }
+inline int32_t RoundToInt32(double value) {
+    return CheckedInt32(RoundHalfEven(value));
+}
 
 enum class DecimalSeparators { PointOrComma, CommaOnly };
 

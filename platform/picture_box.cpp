@@ -32,13 +32,15 @@ int ShiftValue(Qt::KeyboardModifiers modifiers) {
     return value;
 }
 
-float Twips(double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
+float Twips(double pixels) {
+    return static_cast<float>(pixels * kTwipsPerPixel);
+}
 
 } // namespace
 
 PictureBox::PictureBox(int widthTwips, int heightTwips, QWidget *parent)
-    : QWidget(parent),
-      canvas_(std::make_unique<QtCanvas>(widthTwips, heightTwips, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0)) {
+    : QWidget(parent), canvas_(std::make_unique<QtCanvas>(widthTwips, heightTwips,
+                                                          qGuiApp ? qGuiApp->devicePixelRatio() : 1.0)) {
     resize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -59,8 +61,8 @@ void PictureBox::mousePressEvent(QMouseEvent *event) {
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent *event) {
-    emit MouseMove(ButtonValue(event->buttons()), ShiftValue(event->modifiers()), Twips(event->position().x()),
-                   Twips(event->position().y()));
+    emit MouseMove(ButtonValue(event->buttons()), ShiftValue(event->modifiers()),
+                   Twips(event->position().x()), Twips(event->position().y()));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event) {

@@ -14,13 +14,15 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 constexpr double kTwipsPerPoint = 20.0;
 
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 } // namespace
 
 QtCanvas::QtCanvas(int widthTwips, int heightTwips, double devicePixelRatio)
-    : unitsPerTwip_(devicePixelRatio / kTwipsPerPixel), unitsPerPixel_(devicePixelRatio), widthTwips_(widthTwips),
-      heightTwips_(heightTwips) {
+    : unitsPerTwip_(devicePixelRatio / kTwipsPerPixel), unitsPerPixel_(devicePixelRatio),
+      widthTwips_(widthTwips), heightTwips_(heightTwips) {
     int width = static_cast<int>(std::lround(widthTwips * unitsPerTwip_));
     int height = static_cast<int>(std::lround(heightTwips * unitsPerTwip_));
     image_ = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
@@ -39,7 +41,9 @@ bool QtCanvas::OutsidePicture(double left, double top, double right, double bott
     return right < -margin || bottom < -margin || left > widthTwips_ + margin || top > heightTwips_ + margin;
 }
 
-QtCanvas::~QtCanvas() { Finish(); }
+QtCanvas::~QtCanvas() {
+    Finish();
+}
 
 QPainter &QtCanvas::Painter() {
     if (!painter_) {
@@ -135,7 +139,9 @@ void QtCanvas::SetFill(Rgb color, FillStyle style) {
     state_.fillStyle = style;
 }
 
-void QtCanvas::SetFontName(const std::string &name) { state_.fontName = name; }
+void QtCanvas::SetFontName(const std::string &name) {
+    state_.fontName = name;
+}
 
 void QtCanvas::Point(int x, int y) {
     if (OutsidePicture(x, y, x, y))
@@ -163,7 +169,8 @@ void QtCanvas::Line(int x1, int y1, int x2, int y2) {
     if (OutsidePicture(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
         return;
     Painter(); // applies a changed pen before the line waits for it
-    pendingLines_.emplace_back(x1 * unitsPerTwip_, y1 * unitsPerTwip_, x2 * unitsPerTwip_, y2 * unitsPerTwip_);
+    pendingLines_.emplace_back(x1 * unitsPerTwip_, y1 * unitsPerTwip_, x2 * unitsPerTwip_,
+                               y2 * unitsPerTwip_);
 }
 
 void QtCanvas::Box(int x1, int y1, int x2, int y2) {
@@ -175,7 +182,8 @@ void QtCanvas::Box(int x1, int y1, int x2, int y2) {
         p.setBrush(ToQColor(state_.fillColor));
     else
         p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(QPointF(x1 * unitsPerTwip_, y1 * unitsPerTwip_), QPointF(x2 * unitsPerTwip_, y2 * unitsPerTwip_))
+    p.drawRect(QRectF(QPointF(x1 * unitsPerTwip_, y1 * unitsPerTwip_),
+                      QPointF(x2 * unitsPerTwip_, y2 * unitsPerTwip_))
                    .normalized());
     p.setBrush(Qt::NoBrush);
 }

@@ -83,7 +83,7 @@ private:
     QColor color_{Qt::black};
     bool penDirty_ = true;
     std::map<std::tuple<std::string, int, bool>, FontLabels> fonts_; // entries never move
-    const QFont *currentFont_ = nullptr;                              // the painter's font
+    const QFont *currentFont_ = nullptr;                             // the painter's font
 };
 
 } // namespace qelvar

@@ -11,7 +11,9 @@ namespace qelvar {
 namespace {
 
 // Message texts keep the kit's CR LF line ends; a Qt label wants plain LF.
-QString BoxText(const std::string &text) { return ToUnicode(text).replace("\r\n", "\n"); }
+QString BoxText(const std::string &text) {
+    return ToUnicode(text).replace("\r\n", "\n");
+}
 
 } // namespace
 

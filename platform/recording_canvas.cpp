@@ -32,7 +32,9 @@ std::string RecordingCanvas::Pen() const {
     return pen;
 }
 
-void RecordingCanvas::Clear() { calls.push_back("CLEAR"); }
+void RecordingCanvas::Clear() {
+    calls.push_back("CLEAR");
+}
 
 void RecordingCanvas::Point(int x, int y) {
     calls.push_back("POINT" + Numbers({x, y}) + " " + HexColor(state_.color));
@@ -43,12 +45,14 @@ void RecordingCanvas::Line(int x1, int y1, int x2, int y2) {
 }
 
 void RecordingCanvas::Box(int x1, int y1, int x2, int y2) {
-    std::string fill =
-        state_.fillStyle == FillStyle::Solid ? " fill " + HexColor(state_.fillColor) : std::string(" fill none");
+    std::string fill = state_.fillStyle == FillStyle::Solid ? " fill " + HexColor(state_.fillColor)
+                                                            : std::string(" fill none");
     calls.push_back("BOX" + Numbers({x1, y1, x2, y2}) + Pen() + fill);
 }
 
-void RecordingCanvas::Circle(int x, int y, int r) { calls.push_back("CIRCLE" + Numbers({x, y, r}) + Pen()); }
+void RecordingCanvas::Circle(int x, int y, int r) {
+    calls.push_back("CIRCLE" + Numbers({x, y, r}) + Pen());
+}
 
 void RecordingCanvas::Text(int x, int y, const std::string &text, double pointSize, bool bold) {
     calls.push_back("TEXT" + Numbers({x, y}) + " " + ShortestDecimal(pointSize) + (bold ? " bold " : " ") +

@@ -20,49 +20,75 @@ struct BoxRule {
 
 BoxRule RuleOf(AirportBox box) {
     switch (box) {
-    case AirportBox::Art: return {"Arpt-Type has changed!", nullptr};
-    case AirportBox::Iata: return {"Arpt IATA-Code has changed!", nullptr};
-    case AirportBox::Name: return {"Arpt Name has changed!", nullptr};
-    case AirportBox::Icao: return {"Arpt LocationIndicator has changed!", nullptr};
-    case AirportBox::Land: return {"Arpt Country has changed!", nullptr};
-    case AirportBox::Atis: return {"Arpt ATIS has changed!", nullptr};
-    case AirportBox::Elev: return {"Arpt Elevation has changed!", nullptr};
-    case AirportBox::Ils: return {"Arpt ILS/RWY has changed!", nullptr};
-    case AirportBox::GradX: return {"Arpt PosX has changed!", "X-Grad invalid"};
-    case AirportBox::GradY: return {"Arpt PosY has changed!", "Y-Grad invalid"};
-    case AirportBox::MinX: return {"Arpt X-Minutes has changed!", "X-Minutes invalid"};
-    case AirportBox::MinY: return {"Arpt Y-Minutes has changed!", "Y-Minutes invalid"};
+    case AirportBox::Art:
+        return {"Arpt-Type has changed!", nullptr};
+    case AirportBox::Iata:
+        return {"Arpt IATA-Code has changed!", nullptr};
+    case AirportBox::Name:
+        return {"Arpt Name has changed!", nullptr};
+    case AirportBox::Icao:
+        return {"Arpt LocationIndicator has changed!", nullptr};
+    case AirportBox::Land:
+        return {"Arpt Country has changed!", nullptr};
+    case AirportBox::Atis:
+        return {"Arpt ATIS has changed!", nullptr};
+    case AirportBox::Elev:
+        return {"Arpt Elevation has changed!", nullptr};
+    case AirportBox::Ils:
+        return {"Arpt ILS/RWY has changed!", nullptr};
+    case AirportBox::GradX:
+        return {"Arpt PosX has changed!", "X-Grad invalid"};
+    case AirportBox::GradY:
+        return {"Arpt PosY has changed!", "Y-Grad invalid"};
+    case AirportBox::MinX:
+        return {"Arpt X-Minutes has changed!", "X-Minutes invalid"};
+    case AirportBox::MinY:
+        return {"Arpt Y-Minutes has changed!", "Y-Minutes invalid"};
     }
     return {"", nullptr};
 }
 
 std::string *TextField(Airport &a, AirportBox box) {
     switch (box) {
-    case AirportBox::Art: return &a.Type;
-    case AirportBox::Iata: return &a.IataCode;
-    case AirportBox::Name: return &a.Name;
-    case AirportBox::Icao: return &a.LocationIndicator;
-    case AirportBox::Land: return &a.Country;
-    case AirportBox::Atis: return &a.Atis;
-    case AirportBox::Elev: return &a.Elevation;
-    case AirportBox::Ils: return &a.RunwayInfo;
-    default: return nullptr;
+    case AirportBox::Art:
+        return &a.Type;
+    case AirportBox::Iata:
+        return &a.IataCode;
+    case AirportBox::Name:
+        return &a.Name;
+    case AirportBox::Icao:
+        return &a.LocationIndicator;
+    case AirportBox::Land:
+        return &a.Country;
+    case AirportBox::Atis:
+        return &a.Atis;
+    case AirportBox::Elev:
+        return &a.Elevation;
+    case AirportBox::Ils:
+        return &a.RunwayInfo;
+    default:
+        return nullptr;
     }
 }
 
 double *NumberField(Airport &a, AirportBox box) {
     switch (box) {
-    case AirportBox::GradX: return &a.LonDeg;
-    case AirportBox::MinX: return &a.LonMin;
-    case AirportBox::GradY: return &a.LatDeg;
-    case AirportBox::MinY: return &a.LatMin;
-    default: return nullptr;
+    case AirportBox::GradX:
+        return &a.LonDeg;
+    case AirportBox::MinX:
+        return &a.LonMin;
+    case AirportBox::GradY:
+        return &a.LatDeg;
+    case AirportBox::MinY:
+        return &a.LatMin;
+    default:
+        return nullptr;
     }
 }
 
 bool StoredUpperCase(AirportBox box) {
-    return box == AirportBox::Art || box == AirportBox::Iata || box == AirportBox::Name || box == AirportBox::Icao ||
-           box == AirportBox::Ils;
+    return box == AirportBox::Art || box == AirportBox::Iata || box == AirportBox::Name ||
+           box == AirportBox::Icao || box == AirportBox::Ils;
 }
 
 std::string UpperCase(std::string text) {
@@ -84,13 +110,19 @@ Airport &CurrentOf(NavDatabase &db, const EditorState &state) {
 }
 
 double PositionUnits(double degrees, double minutes) {
-    return RoundHalfEven(std::fabs(degrees) * kUnitsPerDegree + std::fabs(RoundHalfEven(minutes * kUnitsPerMinute)));
+    return RoundHalfEven(std::fabs(degrees) * kUnitsPerDegree +
+                         std::fabs(RoundHalfEven(minutes * kUnitsPerMinute)));
 }
 
-bool IsMinutes(AirportBox box) { return box == AirportBox::MinX || box == AirportBox::MinY; }
-bool IsLongitude(AirportBox box) { return box == AirportBox::GradX || box == AirportBox::MinX; }
+bool IsMinutes(AirportBox box) {
+    return box == AirportBox::MinX || box == AirportBox::MinY;
+}
+bool IsLongitude(AirportBox box) {
+    return box == AirportBox::GradX || box == AirportBox::MinX;
+}
 
-const char *const kSemicolonRefused = "\";\" separates the fields of Arpt.nav and cannot be stored: nothing changed.";
+const char *const kSemicolonRefused =
+    "\";\" separates the fields of Arpt.nav and cannot be stored: nothing changed.";
 
 } // namespace
 
@@ -105,7 +137,9 @@ void CalcNewPosX(Airport &a) {
     a.X = LongitudeToX(PositionUnits(a.LonDeg, a.LonMin), a.LonDeg < 0 || a.LonMin < 0);
 }
 
-void CalcNewPosY(Airport &a) { a.Y = LatitudeToY(PositionUnits(a.LatDeg, a.LatMin), a.LatDeg < 0 || a.LatMin < 0); }
+void CalcNewPosY(Airport &a) {
+    a.Y = LatitudeToY(PositionUnits(a.LatDeg, a.LatMin), a.LatDeg < 0 || a.LatMin < 0);
+}
 
 BoxChange ApplyBoxChange(NavDatabase &db, EditorState &state, AirportBox box, const std::string &text) {
     Airport &airport = CurrentOf(db, state);
@@ -117,8 +151,9 @@ BoxChange ApplyBoxChange(NavDatabase &db, EditorState &state, AirportBox box, co
     if (std::string *field = TextField(airport, box)) {
         std::string stored = text;
         if (box == AirportBox::Ils)
-            stored.erase(std::remove_if(stored.begin(), stored.end(), [](char c) { return c == '\r' || c == '\n'; }),
-                         stored.end());
+            stored.erase(
+                std::remove_if(stored.begin(), stored.end(), [](char c) { return c == '\r' || c == '\n'; }),
+                stored.end());
         *field = StoredUpperCase(box) ? UpperCase(stored) : stored;
         state.AirportChanged = true;
         return {true, rule.changed};
@@ -162,9 +197,10 @@ std::vector<std::string> AirportTableLines(const AirportTableData &table) {
     lines.reserve(static_cast<size_t>(table.AirportCount));
     for (int32_t i = 0; i < table.AirportCount; ++i) {
         const Airport &a = table.entries[i];
-        lines.push_back(a.Type + ";" + a.IataCode + ";" + a.LocationIndicator + ";" + a.Name + ";" + a.Elevation + ";" +
-                        ShortestDecimal(a.LonDeg) + ";" + ShortestDecimal(a.LonMin) + ";" + ShortestDecimal(a.LatDeg) +
-                        ";" + ShortestDecimal(a.LatMin) + ";" + a.Atis + ";" + a.RunwayInfo + ";" + a.Country);
+        lines.push_back(a.Type + ";" + a.IataCode + ";" + a.LocationIndicator + ";" + a.Name + ";" +
+                        a.Elevation + ";" + ShortestDecimal(a.LonDeg) + ";" + ShortestDecimal(a.LonMin) +
+                        ";" + ShortestDecimal(a.LatDeg) + ";" + ShortestDecimal(a.LatMin) + ";" + a.Atis +
+                        ";" + a.RunwayInfo + ";" + a.Country);
     }
     return lines;
 }

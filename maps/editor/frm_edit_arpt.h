@@ -20,7 +20,8 @@ class frmEditArpt : public QWidget {
     Q_OBJECT
 public:
     // redrawMap redraws the main window's map (after Done).
-    frmEditArpt(NavDatabase &db, MessageSink &sink, std::filesystem::path folder, std::function<void()> redrawMap);
+    frmEditArpt(NavDatabase &db, MessageSink &sink, std::filesystem::path folder,
+                std::function<void()> redrawMap);
 
     // Opens the editor on the airport last picked on the map (or what it showed before).
     void Open();
@@ -36,8 +37,8 @@ public:
 
     CaptionButton *cmdNew, *cmdExit, *cmdSave;
     QComboBox *cmbSuchenName, *cmbSuchenTag;
-    QLineEdit *txtILS, *txtElev, *txtATIS, *txtGradX, *txtMinX, *txtGradY, *txtMinY, *txtLand, *txtICAO, *txtIATA,
-        *txtName, *txtArt;
+    QLineEdit *txtILS, *txtElev, *txtATIS, *txtGradX, *txtMinX, *txtGradY, *txtMinY, *txtLand, *txtICAO,
+        *txtIATA, *txtName, *txtArt;
     QLabel *lblInfo;
 
 protected:

@@ -184,7 +184,9 @@ void Form2::RedrawMap() {
     PicMap->update();
 }
 
-void Form2::SetMapCursor() { PicMap->setCursor(crossCursorArmed_ == 1 ? Qt::CrossCursor : Qt::ArrowCursor); }
+void Form2::SetMapCursor() {
+    PicMap->setCursor(crossCursorArmed_ == 1 ? Qt::CrossCursor : Qt::ArrowCursor);
+}
 
 void Form2::ShowLayerSwitch(CaptionButton &button, bool on, const std::string &onCaption,
                             const std::string &offCaption, Rgb onColor) {
@@ -199,13 +201,27 @@ void Form2::SwitchLayer(bool &flag, CaptionButton &button, const std::string &on
     RedrawMap();
 }
 
-void Form2::cmdVOR_Click() { SwitchLayer(db_.LayerFlags.Vor, *cmdVOR, "VOR", "VOR off"); }
-void Form2::cmdNDB_Click() { SwitchLayer(db_.LayerFlags.Ndb, *cmdNDB, "NDB", "NDB off", kNdbButtonFace); }
-void Form2::cmdILS_Click() { SwitchLayer(db_.LayerFlags.Ils, *cmdILS, "ILS", "ILS off"); }
-void Form2::cmdHills_Click() { SwitchLayer(db_.LayerFlags.Hills, *cmdHills, "Mtn Peak", "Mtn off"); }
-void Form2::cmdBorder_Click() { SwitchLayer(db_.LayerFlags.Borders, *cmdBorder, "Bor- der", "Bdr off"); }
-void Form2::cmdRwy_Click() { SwitchLayer(db_.LayerFlags.Runways, *cmdRwy, "RWY", "RWY off"); }
-void Form2::cmdInter_Click() { SwitchLayer(db_.LayerFlags.Intersections, *cmdInter, "INT", "INT off"); }
+void Form2::cmdVOR_Click() {
+    SwitchLayer(db_.LayerFlags.Vor, *cmdVOR, "VOR", "VOR off");
+}
+void Form2::cmdNDB_Click() {
+    SwitchLayer(db_.LayerFlags.Ndb, *cmdNDB, "NDB", "NDB off", kNdbButtonFace);
+}
+void Form2::cmdILS_Click() {
+    SwitchLayer(db_.LayerFlags.Ils, *cmdILS, "ILS", "ILS off");
+}
+void Form2::cmdHills_Click() {
+    SwitchLayer(db_.LayerFlags.Hills, *cmdHills, "Mtn Peak", "Mtn off");
+}
+void Form2::cmdBorder_Click() {
+    SwitchLayer(db_.LayerFlags.Borders, *cmdBorder, "Bor- der", "Bdr off");
+}
+void Form2::cmdRwy_Click() {
+    SwitchLayer(db_.LayerFlags.Runways, *cmdRwy, "RWY", "RWY off");
+}
+void Form2::cmdInter_Click() {
+    SwitchLayer(db_.LayerFlags.Intersections, *cmdInter, "INT", "INT off");
+}
 
 // Both airport kinds together: on switches both on, off both off.
 void Form2::cmdArpt_Click() {
@@ -245,9 +261,15 @@ void Form2::ArmClickMode(CaptionButton *button, int32_t mode) {
     }
 }
 
-void Form2::CmdZoomPlus_Click() { ArmClickMode(CmdZoomPlus, kClickZoomIn); }
-void Form2::CmdZoomMinus_Click() { ArmClickMode(CmdZoomMinus, kClickZoomOut); }
-void Form2::CmdCenter_Click() { ArmClickMode(CmdCenter, kClickCentre); }
+void Form2::CmdZoomPlus_Click() {
+    ArmClickMode(CmdZoomPlus, kClickZoomIn);
+}
+void Form2::CmdZoomMinus_Click() {
+    ArmClickMode(CmdZoomMinus, kClickZoomOut);
+}
+void Form2::CmdCenter_Click() {
+    ArmClickMode(CmdCenter, kClickCentre);
+}
 
 void Form2::CmdFullDsp_Click() {
     ColourViewButtons(CmdFullDsp);
@@ -266,10 +288,18 @@ void Form2::PicMap_MouseDown(int button, int, float x, float y) {
             return;
         }
         switch (mapClickMode_) {
-        case kClickZoomIn: ZoomInAt(view_, db_.ZoomScale, cx, cy); break;
-        case kClickZoomOut: ZoomOutAt(view_, db_.ZoomScale, cx, cy); break;
-        case kClickRoutePick: RoutePickAt(cx, cy); return;
-        default: CentreAt(view_, cx, cy); break;
+        case kClickZoomIn:
+            ZoomInAt(view_, db_.ZoomScale, cx, cy);
+            break;
+        case kClickZoomOut:
+            ZoomOutAt(view_, db_.ZoomScale, cx, cy);
+            break;
+        case kClickRoutePick:
+            RoutePickAt(cx, cy);
+            return;
+        default:
+            CentreAt(view_, cx, cy);
+            break;
         }
     } catch (const RuntimeError &error) {
         ShowFormError(sink_, error, "PicMap_MouseDown", "Form2");
@@ -287,9 +317,13 @@ void Form2::PicMap_MouseMove(int, int, float x, float y) {
     }
 }
 
-void Form2::cmdExit_Click() { services_.exitProgram(); }
+void Form2::cmdExit_Click() {
+    services_.exitProgram();
+}
 
-void Form2::ShowInfo(const std::string &text) { SetBoxText(*txtDisplay, text); }
+void Form2::ShowInfo(const std::string &text) {
+    SetBoxText(*txtDisplay, text);
+}
 
 void Form2::closeEvent(QCloseEvent *event) {
     // Closing the window ends the program like Exit.

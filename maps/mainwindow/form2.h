@@ -41,7 +41,13 @@ struct MainWindowServices {
 };
 
 // What a left click on the map does.
-enum MapClickModes : int32_t { kClickCentre0 = 0, kClickZoomIn = 1, kClickZoomOut = 2, kClickCentre = 3, kClickRoutePick = 5 };
+enum MapClickModes : int32_t {
+    kClickCentre0 = 0,
+    kClickZoomIn = 1,
+    kClickZoomOut = 2,
+    kClickCentre = 3,
+    kClickRoutePick = 5
+};
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -107,10 +113,10 @@ private:
     CaptionButton *AddButton(const std::string &caption, int left, int top, int width, int height,
                              const char *fontName = "Small Fonts");
     void AddSeparator(int top);
-    void ShowLayerSwitch(CaptionButton &button, bool on, const std::string &onCaption, const std::string &offCaption,
-                         Rgb onColor);
-    void SwitchLayer(bool &flag, CaptionButton &button, const std::string &onCaption, const std::string &offCaption,
-                     Rgb onColor = ButtonFace());
+    void ShowLayerSwitch(CaptionButton &button, bool on, const std::string &onCaption,
+                         const std::string &offCaption, Rgb onColor);
+    void SwitchLayer(bool &flag, CaptionButton &button, const std::string &onCaption,
+                     const std::string &offCaption, Rgb onColor = ButtonFace());
     void ColourViewButtons(CaptionButton *active);
     void ArmClickMode(CaptionButton *button, int32_t mode);
     void SetMapCursor();

@@ -14,8 +14,9 @@ void Form2::cmdPrint_Click() {
     std::string when = QDateTime::currentDateTime().toString("yyyy-MM-dd HH-mm-ss").toStdString();
     PrintOutcome outcome;
     try {
-        outcome = PrintOnePage(services_.folder, "Qelvar Maps print " + when,
-                               [&](Canvas &page) { PrintMap(scene, page); }, services_.usePrinter);
+        outcome = PrintOnePage(
+            services_.folder, "Qelvar Maps print " + when, [&](Canvas &page) { PrintMap(scene, page); },
+            services_.usePrinter);
     } catch (const RuntimeError &error) {
         ShowFormError(sink_, error, "cmdPrint_Click", "Form2");
     }
@@ -25,7 +26,8 @@ void Form2::cmdPrint_Click() {
     else if (!outcome.printer.empty())
         ShowInfo("The map was sent to the printer " + outcome.printer + ".");
     else
-        ShowInfo("No printer was found: the map was printed to the PDF file\r\n" + KitTextOfPath(outcome.pdf));
+        ShowInfo("No printer was found: the map was printed to the PDF file\r\n" +
+                 KitTextOfPath(outcome.pdf));
 }
 
 void Form2::cmdEdit_Click() {

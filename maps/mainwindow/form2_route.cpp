@@ -135,8 +135,8 @@ void Form2::SaveRoute() {
     try {
         WriteTextLinesAtomically(file, RouteFileLines(route_));
     } catch (const RuntimeError &error) {
-        ShowInfo("Filename = " + route_.RouteName + "\r\nThe route file could not be written (" + error.Description() +
-                 "): " + KitTextOfPath(file) + "\r\nNothing was saved.");
+        ShowInfo("Filename = " + route_.RouteName + "\r\nThe route file could not be written (" +
+                 error.Description() + "): " + KitTextOfPath(file) + "\r\nNothing was saved.");
         RedrawMap();
         return;
     }
@@ -157,7 +157,8 @@ void Form2::cmdRteLoad_Click() {
         item->setData(kDescriptionRole, QByteArray::fromStdString(name));
     }
     if (names.empty())
-        ShowInfo("There is no route file (*.rte) in the program folder yet: complete a route and press Rte Save.");
+        ShowInfo(
+            "There is no route file (*.rte) in the program folder yet: complete a route and press Rte Save.");
     lstFound->show();
     lstFound->raise();
 }

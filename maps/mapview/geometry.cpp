@@ -113,7 +113,8 @@ double AcosRadians(double x) {
 
 double GreatCircleDistance(double lat1, double lat2, double lon1, double lon2) {
     const double r = kPi / 180;
-    double a = std::sin(lat1 * r) * std::sin(lat2 * r) + std::cos(lat1 * r) * std::cos(lat2 * r) * std::cos((lon1 - lon2) * r);
+    double a = std::sin(lat1 * r) * std::sin(lat2 * r) +
+               std::cos(lat1 * r) * std::cos(lat2 * r) * std::cos((lon1 - lon2) * r);
     double c = AcosRadians(a) * (180 / kPi);
     return 0.5 * 7916.6 * 0.86838 * c * (kPi / 180);
 }

@@ -9,8 +9,8 @@
 namespace qelvar {
 
 struct HitEntry {
-    int32_t index = 0;  // index in its table
-    std::string kind;   // "VOR", "NDB", "ILS", "INT", or the airport's Type ("AD", "AD-LOK")
+    int32_t index = 0; // index in its table
+    std::string kind;  // "VOR", "NDB", "ILS", "INT", or the airport's Type ("AD", "AD-LOK")
     int32_t x = 0, y = 0;
 };
 

@@ -9,18 +9,28 @@ using S = StationText;
 using A = AirportText;
 
 const std::vector<LevelRecipe> kLevels = {
-    {{5000}, CoastDrawing::Direct,
-     {L::Coast, L::Borders, L::Runways, L::Intersections, L::Hills, L::Vor, L::Ndb, L::Route, L::Airports, L::Marker}},
-    {{2500}, CoastDrawing::Direct,
+    {{5000},
+     CoastDrawing::Direct,
+     {L::Coast, L::Borders, L::Runways, L::Intersections, L::Hills, L::Vor, L::Ndb, L::Route, L::Airports,
+      L::Marker}},
+    {{2500},
+     CoastDrawing::Direct,
      {L::Coast, L::Borders, L::Runways, L::Intersections, L::Hills, L::Vor, L::Ndb, L::Route, L::Airports}},
-    {{1250}, CoastDrawing::Clipped,
+    {{1250},
+     CoastDrawing::Clipped,
      {L::Coast, L::Borders, L::Intersections, L::Hills, L::Vor, L::Ndb, L::Route, L::Airports}},
-    {{625, 312, 156, 78}, CoastDrawing::Clipped,
-     {L::Coast, L::Borders, L::Runways, L::Intersections, L::Hills, L::Vor, L::Ndb, L::Ils, L::Route, L::Airports}},
-    {{40}, CoastDrawing::Clipped,
-     {L::Coast, L::Borders, L::Runways, L::Intersections, L::Hills, L::Ils, L::Vor, L::Ndb, L::Route, L::Airports}},
-    {{20, 10, 5, 2}, CoastDrawing::Clipped,
-     {L::Coast, L::Borders, L::Runways, L::Intersections, L::Hills, L::Vor, L::Ndb, L::Ils, L::Route, L::Airports}},
+    {{625, 312, 156, 78},
+     CoastDrawing::Clipped,
+     {L::Coast, L::Borders, L::Runways, L::Intersections, L::Hills, L::Vor, L::Ndb, L::Ils, L::Route,
+      L::Airports}},
+    {{40},
+     CoastDrawing::Clipped,
+     {L::Coast, L::Borders, L::Runways, L::Intersections, L::Hills, L::Ils, L::Vor, L::Ndb, L::Route,
+      L::Airports}},
+    {{20, 10, 5, 2},
+     CoastDrawing::Clipped,
+     {L::Coast, L::Borders, L::Runways, L::Intersections, L::Hills, L::Vor, L::Ndb, L::Ils, L::Route,
+      L::Airports}},
 };
 
 const std::vector<HillRow> kHills = {
@@ -72,7 +82,9 @@ const std::vector<IlsRow> kIls = {
 };
 
 const AirportStyle kInternationalFine = {
-    false, {3, 10, 20, 30, 40}, {{A::Name, 100, -300, 7}, {A::IcaoElev, 100, -160, 7}, {A::Atis, 100, -20, 7}}};
+    false,
+    {3, 10, 20, 30, 40},
+    {{A::Name, 100, -300, 7}, {A::IcaoElev, 100, -160, 7}, {A::Atis, 100, -20, 7}}};
 
 const std::vector<AirportRow> kAirports = {
     {{5000}, {false, {3}, {}}, {true, {}, {}}, false},
@@ -97,23 +109,41 @@ const std::vector<AirportRow> kAirports = {
      {false, {10, 20, 30}, {{A::Name, 100, -300, 6}, {A::IcaoElev, 100, -160, 6}, {A::Atis, 100, -20, 6}}},
      true},
     {{10},
-     {false, {3, 10, 20, 30, 40}, {{A::Name, 100, -300, 7}, {A::IcaoElev, 100, -180, 7}, {A::Atis, 100, 0, 7}}},
+     {false,
+      {3, 10, 20, 30, 40},
+      {{A::Name, 100, -300, 7}, {A::IcaoElev, 100, -180, 7}, {A::Atis, 100, 0, 7}}},
      {false, {10, 20, 30}, {{A::Name, 100, -300, 6}, {A::IcaoElev, 100, -180, 6}, {A::Atis, 100, 0, 6}}},
      true},
     {{5, 2},
-     {false, {3, 10, 20, 30, 40}, {{A::Name, 100, -400, 7}, {A::IcaoElev, 100, -200, 7}, {A::Atis, 100, 0, 7}}},
+     {false,
+      {3, 10, 20, 30, 40},
+      {{A::Name, 100, -400, 7}, {A::IcaoElev, 100, -200, 7}, {A::Atis, 100, 0, 7}}},
      {false, {10, 20, 30}, {{A::Name, 100, -400, 7}, {A::IcaoElev, 100, -200, 7}, {A::Atis, 100, 0, 7}}},
      true},
 };
 
 } // namespace
 
-const LevelRecipe *LevelFor(int32_t scale) { return RecipeRowFor(kLevels, scale); }
-const HillRow *HillRowFor(int32_t scale) { return RecipeRowFor(kHills, scale); }
-const VorRow *VorRowFor(int32_t scale) { return RecipeRowFor(kVors, scale); }
-const NdbRow *NdbRowFor(int32_t scale) { return RecipeRowFor(kNdbs, scale); }
-const IntersectionRow *IntersectionRowFor(int32_t scale) { return RecipeRowFor(kIntersections, scale); }
-const IlsRow *IlsRowFor(int32_t scale) { return RecipeRowFor(kIls, scale); }
-const AirportRow *AirportRowFor(int32_t scale) { return RecipeRowFor(kAirports, scale); }
+const LevelRecipe *LevelFor(int32_t scale) {
+    return RecipeRowFor(kLevels, scale);
+}
+const HillRow *HillRowFor(int32_t scale) {
+    return RecipeRowFor(kHills, scale);
+}
+const VorRow *VorRowFor(int32_t scale) {
+    return RecipeRowFor(kVors, scale);
+}
+const NdbRow *NdbRowFor(int32_t scale) {
+    return RecipeRowFor(kNdbs, scale);
+}
+const IntersectionRow *IntersectionRowFor(int32_t scale) {
+    return RecipeRowFor(kIntersections, scale);
+}
+const IlsRow *IlsRowFor(int32_t scale) {
+    return RecipeRowFor(kIls, scale);
+}
+const AirportRow *AirportRowFor(int32_t scale) {
+    return RecipeRowFor(kAirports, scale);
+}
 
 } // namespace qelvar

@@ -20,7 +20,7 @@ struct LevelRecipe {
 // Mountain peaks: a point, or a cross of the given arm; labels in twips from the peak.
 struct HillRow {
     std::vector<int32_t> scales;
-    int crossArm; // 0: a single point
+    int crossArm;   // 0: a single point
     bool name;      // Name at (x - 200, y - 150), size 5
     bool elevation; // Elevation at (x - 200, y - 250), size 5
 };
@@ -42,8 +42,8 @@ struct VorRow {
 // NDB: circles with their centre point; labels left of the station by the length of a text.
 struct NdbLabel {
     StationText text;
-    int perCharacter;         // x - perCharacter * length
-    StationText lengthOf;     // the text whose length counts (Text5 uses Text7's)
+    int perCharacter;     // x - perCharacter * length
+    StationText lengthOf; // the text whose length counts (Text5 uses Text7's)
     int dy;
     double size;
 };

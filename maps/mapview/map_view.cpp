@@ -25,7 +25,8 @@ int32_t UnitsOf(int32_t twips, int32_t scale, int32_t origin) {
 } // namespace
 
 UnitPoint ToMap(const MapView &view, float x, float y) {
-    return {UnitsOf(RoundToInt32(x), view.ScaleX, view.OriginX), UnitsOf(RoundToInt32(y), view.ScaleY, view.OriginY)};
+    return {UnitsOf(RoundToInt32(x), view.ScaleX, view.OriginX),
+            UnitsOf(RoundToInt32(y), view.ScaleY, view.OriginY)};
 }
 
 UnitPoint ToMapExact(const MapView &view, float x, float y) {

@@ -41,7 +41,8 @@ void SetWorldView(MapView &view);
 inline TwipPoint ToScreen(const MapView &view, int32_t X, int32_t Y) {
     int32_t dx = CheckedInt32(static_cast<int64_t>(X) - view.OriginX);
     int32_t dy = CheckedInt32(static_cast<int64_t>(Y) - view.OriginY);
-    return {RoundToInt32(static_cast<double>(dx) / view.ScaleX), RoundToInt32(static_cast<double>(dy) / view.ScaleY)};
+    return {RoundToInt32(static_cast<double>(dx) / view.ScaleX),
+            RoundToInt32(static_cast<double>(dy) / view.ScaleY)};
 }
 // Map position of a click: the twips rounded first, then X = x * ScaleX + OriginX in 32 bits.
 UnitPoint ToMap(const MapView &view, float x, float y);

@@ -9,7 +9,9 @@ namespace qelvar {
 
 namespace {
 
-std::string Spaces(long n) { return std::string(static_cast<size_t>(std::max(0L, n)), ' '); }
+std::string Spaces(long n) {
+    return std::string(static_cast<size_t>(std::max(0L, n)), ' ');
+}
 
 } // namespace
 
@@ -31,8 +33,8 @@ std::string AirportInfoText(const Airport &a) {
         return "searching...";
     std::string text = header + a.IataCode + "\r\n";
     text += a.Name + Spaces(40 - static_cast<long>(a.Name.size())) + a.Country + "\r\n";
-    text += a.LocationIndicator + Spaces(5) + "Elev: " + a.Elevation + Spaces(10 - static_cast<long>(a.Elevation.size())) +
-            "ATIS: " + a.Atis + "\r\n";
+    text += a.LocationIndicator + Spaces(5) + "Elev: " + a.Elevation +
+            Spaces(10 - static_cast<long>(a.Elevation.size())) + "ATIS: " + a.Atis + "\r\n";
     for (const std::string &item : RunwayItems(a.RunwayInfo))
         text += Spaces(30) + item + "\r\n";
     return text + "\r\n";

@@ -9,7 +9,9 @@ namespace {
 
 const std::string kCrLf = "\r\n";
 
-std::string Spaces(size_t n) { return std::string(n, ' '); }
+std::string Spaces(size_t n) {
+    return std::string(n, ' ');
+}
 
 // Every part of every runway item followed by "-", a line break after the fourth part.
 std::string InfoRunwayLines(const std::string &runwayInfo) {
@@ -26,19 +28,24 @@ std::string InfoRunwayLines(const std::string &runwayInfo) {
     return text;
 }
 
-std::string StationBlock(const char *kind, const std::string &t5, const std::string &t6, const std::string &t7) {
+std::string StationBlock(const char *kind, const std::string &t5, const std::string &t6,
+                         const std::string &t7) {
     return std::string(kind) + Spaces(2) + t5 + kCrLf + Spaces(2) + t6 + Spaces(5) + t7 + kCrLf;
 }
 
 std::string AirportBlock(const Airport &a) {
-    return a.LocationIndicator + Spaces(3) + (a.Type == "AD" ? "Intl ARPT" : "Local ARPT") + kCrLf + a.Name + kCrLf +
-           a.Country + kCrLf + "Elev: " + a.Elevation + kCrLf + "ATIS: " + a.Atis + kCrLf +
+    return a.LocationIndicator + Spaces(3) + (a.Type == "AD" ? "Intl ARPT" : "Local ARPT") + kCrLf + a.Name +
+           kCrLf + a.Country + kCrLf + "Elev: " + a.Elevation + kCrLf + "ATIS: " + a.Atis + kCrLf +
            InfoRunwayLines(a.RunwayInfo) + kCrLf;
 }
 
-bool IsAirportKind(const std::string &kind) { return kind.rfind("AD", 0) == 0; }
+bool IsAirportKind(const std::string &kind) {
+    return kind.rfind("AD", 0) == 0;
+}
 
-std::string Position(int32_t x, int32_t y) { return std::to_string(x) + "|" + std::to_string(y); }
+std::string Position(int32_t x, int32_t y) {
+    return std::to_string(x) + "|" + std::to_string(y);
+}
 
 template <typename Station> std::string StationPickText(const char *kind, const Station &s) {
     return std::string(kind) + s.Text6 + "   " + s.Text7 + "   " + s.Text5;
@@ -74,8 +81,8 @@ std::string ShowObjectInfo(const NavDatabase &db, const HitList &hits, double cx
     return text.empty() ? "NO HIT" : text;
 }
 
-std::vector<PickCandidate> RoutePick(const NavDatabase &db, const HitList &hits, const MapView &view, int32_t x,
-                                     int32_t y) {
+std::vector<PickCandidate> RoutePick(const NavDatabase &db, const HitList &hits, const MapView &view,
+                                     int32_t x, int32_t y) {
     std::vector<PickCandidate> candidates;
     for (int32_t i = 0; i < hits.count; ++i) {
         const HitEntry &e = hits.entries[i];
@@ -86,14 +93,17 @@ std::vector<PickCandidate> RoutePick(const NavDatabase &db, const HitList &hits,
             candidates.push_back({"INT- " + fix.Name + kCrLf, "INT- " + fix.Name, Position(fix.X, fix.Y)});
         } else if (e.kind == "VOR") {
             const VorStation &v = db.VorTable.entries[e.index];
-            candidates.push_back({StationPickText("VOR - ", v), StationPickText("VOR- ", v), Position(v.X, v.Y)});
+            candidates.push_back(
+                {StationPickText("VOR - ", v), StationPickText("VOR- ", v), Position(v.X, v.Y)});
         } else if (e.kind == "NDB") {
             const NdbStation &n = db.NdbTable.entries[e.index];
-            candidates.push_back({StationPickText("NDB - ", n), StationPickText("NDB- ", n), Position(n.X, n.Y)});
+            candidates.push_back(
+                {StationPickText("NDB - ", n), StationPickText("NDB- ", n), Position(n.X, n.Y)});
         } else if (IsAirportKind(e.kind)) {
             const Airport &a = db.AirportTable.entries[e.index];
-            std::string text = "ARPT- " + a.Name + "   " + a.IataCode + "   " + a.Country + kCrLf + a.LocationIndicator +
-                               "    ATIS: " + a.Atis + "      Elev: " + a.Elevation + kCrLf;
+            std::string text = "ARPT- " + a.Name + "   " + a.IataCode + "   " + a.Country + kCrLf +
+                               a.LocationIndicator + "    ATIS: " + a.Atis + "      Elev: " + a.Elevation +
+                               kCrLf;
             for (const std::string &item : RunwayItems(a.RunwayInfo))
                 text += Spaces(30) + item + kCrLf;
             candidates.push_back({text, text, Position(a.X, a.Y)});

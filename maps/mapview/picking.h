@@ -29,8 +29,8 @@ struct PickCandidate {
 
 // The airports, VOR, NDB and intersections near the click (x, y rounded twips), in hit-list
 // order. None near: the single entry "Position under Cursor" at the clicked map position.
-std::vector<PickCandidate> RoutePick(const NavDatabase &db, const HitList &hits, const MapView &view, int32_t x,
-                                     int32_t y);
+std::vector<PickCandidate> RoutePick(const NavDatabase &db, const HitList &hits, const MapView &view,
+                                     int32_t x, int32_t y);
 
 inline constexpr const char *kPositionUnderCursor = "Position under Cursor";
 

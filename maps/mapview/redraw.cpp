@@ -5,7 +5,9 @@
 
 namespace qelvar {
 
-std::string MapCaption(int32_t scale) { return "Qelvar Maps     Zoom =  " + std::to_string(scale); }
+std::string MapCaption(int32_t scale) {
+    return "Qelvar Maps     Zoom =  " + std::to_string(scale);
+}
 
 namespace {
 

@@ -12,6 +12,8 @@ inline constexpr int kRouteSlots = 201;
 
 using RoutePointTable = std::array<UnitPoint, kRouteSlots>;
 
-inline bool IsFreeSlot(const UnitPoint &p) { return p.X == 0 && p.Y == 0; }
+inline bool IsFreeSlot(const UnitPoint &p) {
+    return p.X == 0 && p.Y == 0;
+}
 
 } // namespace qelvar

@@ -24,13 +24,20 @@ const std::string &StationTextOf(const NdbStation &s, StationText which) {
 
 std::string AirportTextOf(const Airport &a, AirportText which) {
     switch (which) {
-    case AirportText::LocationIndicator: return a.LocationIndicator;
-    case AirportText::IataCode: return a.IataCode;
-    case AirportText::IcaoElev: return a.LocationIndicator + "  " + a.Elevation;
-    case AirportText::Name15: return a.Name.substr(0, 15);
-    case AirportText::Name10: return a.Name.substr(0, 10);
-    case AirportText::Name: return a.Name;
-    case AirportText::Atis: return a.Atis;
+    case AirportText::LocationIndicator:
+        return a.LocationIndicator;
+    case AirportText::IataCode:
+        return a.IataCode;
+    case AirportText::IcaoElev:
+        return a.LocationIndicator + "  " + a.Elevation;
+    case AirportText::Name15:
+        return a.Name.substr(0, 15);
+    case AirportText::Name10:
+        return a.Name.substr(0, 10);
+    case AirportText::Name:
+        return a.Name;
+    case AirportText::Atis:
+        return a.Atis;
     }
     return {};
 }

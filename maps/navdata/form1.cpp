@@ -27,15 +27,17 @@ QImage LoadPicture(const std::filesystem::path &folder, const std::string &fileN
 
 } // namespace
 
-Form1::Form1(NavDatabase &db, std::filesystem::path folder, MessageSink &sink, std::function<void()> openMainWindow,
-             std::function<void()> endProgram)
+Form1::Form1(NavDatabase &db, std::filesystem::path folder, MessageSink &sink,
+             std::function<void()> openMainWindow, std::function<void()> endProgram)
     : db_(db), folder_(std::move(folder)), sink_(sink), openMainWindow_(std::move(openMainWindow)),
       endProgram_(std::move(endProgram)) {
     setWindowTitle("Qelvar Maps");
     setFixedSize(kPictureWidth, kPictureHeight);
 }
 
-void Form1::Form_Load() { RunLoadingSequence(db_, folder_, sink_, *this, loadStep_); }
+void Form1::Form_Load() {
+    RunLoadingSequence(db_, folder_, sink_, *this, loadStep_);
+}
 
 void Form1::ShowPicture(const std::string &fileName) {
     picture_ = LoadPicture(folder_, fileName);
@@ -43,7 +45,9 @@ void Form1::ShowPicture(const std::string &fileName) {
     repaint();
 }
 
-void Form1::ProcessEvents() { QCoreApplication::processEvents(); }
+void Form1::ProcessEvents() {
+    QCoreApplication::processEvents();
+}
 
 void Form1::OpenMainWindow() {
     openMainWindow_();

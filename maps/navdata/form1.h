@@ -15,8 +15,8 @@ class Form1 : public QWidget, public StartupScreen {
     Q_OBJECT
 public:
     // openMainWindow runs the main window's start-up and shows it; endProgram ends the process.
-    Form1(NavDatabase &db, std::filesystem::path folder, MessageSink &sink, std::function<void()> openMainWindow,
-          std::function<void()> endProgram);
+    Form1(NavDatabase &db, std::filesystem::path folder, MessageSink &sink,
+          std::function<void()> openMainWindow, std::function<void()> endProgram);
 
     // The loading sequence; returns once the main window is open (or never, on a fatal error).
     void Form_Load();

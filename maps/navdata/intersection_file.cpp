@@ -32,7 +32,8 @@ void LoadIntersectionDataFromFile(NavDatabase &db, const std::filesystem::path &
             table.count = static_cast<int32_t>(table.entries.size());
         }
     } catch (const RuntimeError &) {
-        ReportFatalError(sink, "LoadData", "LoadIntersectionDataFromFile", "Fehler beim Laden der Intersections!");
+        ReportFatalError(sink, "LoadData", "LoadIntersectionDataFromFile",
+                         "Fehler beim Laden der Intersections!");
     }
 }
 

@@ -7,13 +7,16 @@ namespace qelvar {
 
 namespace {
 
-bool IsComment(const std::string &line) { return !line.empty() && line[0] == '#'; }
+bool IsComment(const std::string &line) {
+    return !line.empty() && line[0] == '#';
+}
 
 // Every line takes the next entry; a comment (and a "##" segment start) stays X = Y = 0 and so
 // ends the polyline before it.
 void LoadPolylineLayer(PolylineLayer &layer, const std::filesystem::path &folder, const std::string &fileName,
                        MessageSink &sink) {
-    std::vector<std::string> lines = ReadRecordLines(folder, fileName, layer.capacity, EmptyLines::AreRecords, sink);
+    std::vector<std::string> lines =
+        ReadRecordLines(folder, fileName, layer.capacity, EmptyLines::AreRecords, sink);
     layer.X.assign(lines.size(), 0);
     layer.Y.assign(lines.size(), 0);
     layer.count = 0;

@@ -10,9 +10,10 @@ namespace {
 
 // VOR and NDB lines share one layout: tag; lon deg; lon min; lat deg; lat min; three label texts.
 template <typename Station, typename ReadMinutes>
-void LoadStations(PointTable<Station> &table, const std::filesystem::path &folder, const std::string &fileName,
-                  MessageSink &sink, ReadMinutes readMinutes) {
-    std::vector<std::string> lines = ReadRecordLines(folder, fileName, table.capacity, EmptyLines::AreRecords, sink);
+void LoadStations(PointTable<Station> &table, const std::filesystem::path &folder,
+                  const std::string &fileName, MessageSink &sink, ReadMinutes readMinutes) {
+    std::vector<std::string> lines =
+        ReadRecordLines(folder, fileName, table.capacity, EmptyLines::AreRecords, sink);
     table.entries.clear();
     table.count = 0;
     for (const std::string &line : lines) {
@@ -69,20 +70,26 @@ IlsEntry ReadIls(const std::string &line) {
 } // namespace
 
 void LoadVor(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink) {
-    LoadStations(db.VorTable, folder, "vor.nav", sink, [](const std::string &f) { return ParseWholeNumber(f); });
+    LoadStations(db.VorTable, folder, "vor.nav", sink,
+                 [](const std::string &f) { return ParseWholeNumber(f); });
 }
 
-void PlaceVors(NavDatabase &db) { PlaceAll(db.VorTable); }
+void PlaceVors(NavDatabase &db) {
+    PlaceAll(db.VorTable);
+}
 
 void LoadNdb(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink) {
     LoadStations(db.NdbTable, folder, "ndb.nav", sink, [](const std::string &f) { return ParseDecimal(f); });
 }
 
-void PlaceNdbs(NavDatabase &db) { PlaceAll(db.NdbTable); }
+void PlaceNdbs(NavDatabase &db) {
+    PlaceAll(db.NdbTable);
+}
 
 void LoadIls(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink) {
     PointTable<IlsEntry> &table = db.IlsTable;
-    std::vector<std::string> lines = ReadRecordLines(folder, "ils.nav", table.capacity, EmptyLines::AreSkipped, sink);
+    std::vector<std::string> lines =
+        ReadRecordLines(folder, "ils.nav", table.capacity, EmptyLines::AreSkipped, sink);
     table.entries.clear();
     table.count = 0;
     for (const std::string &line : lines) {
@@ -91,6 +98,8 @@ void LoadIls(NavDatabase &db, const std::filesystem::path &folder, MessageSink &
     }
 }
 
-void PlaceIls(NavDatabase &db) { PlaceAll(db.IlsTable); }
+void PlaceIls(NavDatabase &db) {
+    PlaceAll(db.IlsTable);
+}
 
 } // namespace qelvar

@@ -21,7 +21,9 @@ int32_t LongitudeToX(double units, bool west) {
     return CheckedInt32(west ? kGreenwichX - units : kGreenwichX + units);
 }
 
-int32_t LatitudeToY(double units, bool south) { return CheckedInt32(south ? kEquatorY + units : kEquatorY - units); }
+int32_t LatitudeToY(double units, bool south) {
+    return CheckedInt32(south ? kEquatorY + units : kEquatorY - units);
+}
 
 namespace {
 

@@ -23,7 +23,9 @@ int32_t LongitudeToX(double units, bool west);
 int32_t LatitudeToY(double units, bool south);
 
 // Where no hemisphere letter is given: west (south) when the degrees or the minutes are negative.
-inline bool IsNegativeHemisphere(double degrees, double minutes) { return degrees < 0 || minutes < 0; }
+inline bool IsNegativeHemisphere(double degrees, double minutes) {
+    return degrees < 0 || minutes < 0;
+}
 
 // A position text "N47 30.5 E011 20.3": latitude first, the letters decide the hemisphere and the
 // signs of the numbers are ignored. Raises Type mismatch (13) when it is not such a text.

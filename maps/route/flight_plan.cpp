@@ -34,8 +34,9 @@ std::string TwoDigitField(double value) {
 } // namespace
 
 std::string LegLine(double courseOut, double courseBack, double distance, double total) {
-    return std::string(20, ' ') + "DEP: " + ThreeDigitCourse(courseOut) + " - " + ThreeDigitCourse(courseBack) +
-           " ARR   " + "NM  " + TwoDecimals(distance) + std::string(5, ' ') + TwoDecimals(total);
+    return std::string(20, ' ') + "DEP: " + ThreeDigitCourse(courseOut) + " - " +
+           ThreeDigitCourse(courseBack) + " ARR   " + "NM  " + TwoDecimals(distance) + std::string(5, ' ') +
+           TwoDecimals(total);
 }
 
 std::array<std::string, 5> FlightPlanSummary(double distance) {
@@ -47,10 +48,9 @@ std::array<std::string, 5> FlightPlanSummary(double distance) {
     double level = std::trunc(distance / 2 / 5) * 10;
     if (level > 400)
         level = 400;
-    return {"Destination ------------------------",
-            " Route Planning for B737-800 \r\n",
-            " Flight Distance :  " + TwoDecimals(distance) + " NM    Estimated Flight Time: " + TwoDigitField(hours) +
-                ":" + TwoDigitField(minutes),
+    return {"Destination ------------------------", " Route Planning for B737-800 \r\n",
+            " Flight Distance :  " + TwoDecimals(distance) +
+                " NM    Estimated Flight Time: " + TwoDigitField(hours) + ":" + TwoDigitField(minutes),
             " Estimated Fuel  :  " + fuelText + "  lbs         Max FlightLevel:  " + ShortestDecimal(level),
             std::string(68, '-')};
 }

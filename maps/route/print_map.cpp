@@ -63,7 +63,8 @@ void PrintBorders(Page &page) {
         page.canvas.SetColor(kBlack);
         for (int32_t i = 0; i <= borders.count; ++i)
             if (borders.XAt(i) != 0 && borders.XAt(i + 1) != 0)
-                page.Clip(page.At(borders.XAt(i), borders.YAt(i)), page.At(borders.XAt(i + 1), borders.YAt(i + 1)));
+                page.Clip(page.At(borders.XAt(i), borders.YAt(i)),
+                          page.At(borders.XAt(i + 1), borders.YAt(i + 1)));
     });
 }
 
@@ -235,7 +236,8 @@ void PrintNdbs(Page &page) {
             page.canvas.Circle(at.x, at.y, r);
         for (const NdbLabel &label : row->labels) {
             auto length = static_cast<int32_t>(StationTextOf(ndb, label.lengthOf).size());
-            page.Text(at.x - label.perCharacter * length, at.y + label.dy, StationTextOf(ndb, label.text), label.size);
+            page.Text(at.x - label.perCharacter * length, at.y + label.dy, StationTextOf(ndb, label.text),
+                      label.size);
         }
     }
 }
@@ -295,7 +297,8 @@ void ClampScale(MapView &view) {
 } // namespace
 
 std::string PrintFooter(int32_t scale) {
-    return "Kordax" + std::string(7, ' ') + "** do not use for navigation **" + "  Zoom: " + std::to_string(scale);
+    return "Kordax" + std::string(7, ' ') + "** do not use for navigation **" +
+           "  Zoom: " + std::to_string(scale);
 }
 
 void PrintMap(MapScene &scene, Canvas &canvas) {

@@ -89,9 +89,17 @@ const std::vector<AirportRow> kPaperAirports = {
 
 } // namespace
 
-const PaperHillRow *PaperHillRowFor(int32_t scale) { return RecipeRowFor(kPaperHills, scale); }
-const PaperVorRow *PaperVorRowFor(int32_t scale) { return RecipeRowFor(kPaperVors, scale); }
-const PaperNdbRow *PaperNdbRowFor(int32_t scale) { return RecipeRowFor(kPaperNdbs, scale); }
-const AirportRow *PaperAirportRowFor(int32_t scale) { return RecipeRowFor(kPaperAirports, scale); }
+const PaperHillRow *PaperHillRowFor(int32_t scale) {
+    return RecipeRowFor(kPaperHills, scale);
+}
+const PaperVorRow *PaperVorRowFor(int32_t scale) {
+    return RecipeRowFor(kPaperVors, scale);
+}
+const PaperNdbRow *PaperNdbRowFor(int32_t scale) {
+    return RecipeRowFor(kPaperNdbs, scale);
+}
+const AirportRow *PaperAirportRowFor(int32_t scale) {
+    return RecipeRowFor(kPaperAirports, scale);
+}
 
 } // namespace qelvar

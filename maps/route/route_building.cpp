@@ -12,7 +12,8 @@ namespace qelvar {
 namespace {
 
 constexpr int32_t kSummaryLines = 5;
-const char *const kRouteBoxHeader = "     Qelvar Maps SIMULATION ROUTE\r\nDeparture ------------------------------\r\n";
+const char *const kRouteBoxHeader =
+    "     Qelvar Maps SIMULATION ROUTE\r\nDeparture ------------------------------\r\n";
 
 UnitPoint ParsePosition(const std::string &position) {
     std::vector<std::string> parts = SplitFields(position, '|');
@@ -72,7 +73,9 @@ std::string SheetText(const Route &route) {
     return text;
 }
 
-std::string RouteBoxText(const Route &route) { return kRouteBoxHeader + SheetText(route); }
+std::string RouteBoxText(const Route &route) {
+    return kRouteBoxHeader + SheetText(route);
+}
 
 std::string ShortPointName(const std::string &description) {
     std::vector<std::string> words = SplitFields(description, ' ');
@@ -103,8 +106,10 @@ AddPointResult AddRoutePoint(RouteModel &model, std::string description, const s
         } else {
             double distance = LegDistance(model.leg, {route.LastX, route.LastY}, at);
             route.TotalDistance += distance;
-            double out = InitialCourse(model.leg.lonFrom, model.leg.latFrom, model.leg.lonTo, model.leg.latTo);
-            double back = InitialCourse(model.leg.lonTo, model.leg.latTo, model.leg.lonFrom, model.leg.latFrom);
+            double out =
+                InitialCourse(model.leg.lonFrom, model.leg.latFrom, model.leg.lonTo, model.leg.latTo);
+            double back =
+                InitialCourse(model.leg.lonTo, model.leg.latTo, model.leg.lonFrom, model.leg.latFrom);
             AppendRouteLine(route, LegLine(out, back, distance, route.TotalDistance));
             AppendRouteLine(route, description);
             model.ArrivalName = ShortPointName(description);

@@ -13,32 +13,23 @@ namespace qelvar {
 namespace {
 
 const std::vector<std::string> kBlankForm = {
-    "Actual Flight Nbr:______ Date:____________________________________ ",
-    "",
-    "Fuel DEP:  Left:_________Ctr:_________Right:_________ Tot:_________",
-    "",
-    "ATIS DEP Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______",
-    "",
-    "DEP RWY______                                     DEP Time:_______ ",
-    "",
-    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________",
-    "",
-    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________",
-    "",
-    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________",
-    "",
-    "ATIS DES Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______",
-    "",
-    "DEST RWY________ APP: _____________          DEST Time:____________",
-    "",
-    "                                                 Fuel Dep:_________",
-    "",
-    "Fuel DES:  Left:_________Ctr:_________Right:_________ Tot:_________",
-    "",
+    "Actual Flight Nbr:______ Date:____________________________________ ",  "",
+    "Fuel DEP:  Left:_________Ctr:_________Right:_________ Tot:_________",  "",
+    "ATIS DEP Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______",  "",
+    "DEP RWY______                                     DEP Time:_______ ",  "",
+    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________", "",
+    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________", "",
+    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________", "",
+    "ATIS DES Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______",  "",
+    "DEST RWY________ APP: _____________          DEST Time:____________",  "",
+    "                                                 Fuel Dep:_________",  "",
+    "Fuel DES:  Left:_________Ctr:_________Right:_________ Tot:_________",  "",
     "FLT Time:___________                            Fuel used:_________",
 };
 
-bool IsPointLine(const std::string &line) { return !line.empty() && line[0] == '#'; }
+bool IsPointLine(const std::string &line) {
+    return !line.empty() && line[0] == '#';
+}
 
 bool ReadPointLine(std::string line, UnitPoint &point) {
     line.erase(std::remove(line.begin(), line.end(), '#'), line.end());
@@ -64,7 +55,8 @@ std::string SafeRouteName(const std::string &routeName) {
 }
 
 std::vector<std::string> RouteFileLines(const RouteModel &model) {
-    std::vector<std::string> lines{"     Qelvar Maps SIMULATION ROUTE", "", "Departure ------------------------------"};
+    std::vector<std::string> lines{"     Qelvar Maps SIMULATION ROUTE", "",
+                                   "Departure ------------------------------"};
     for (int32_t i = 0; i <= model.route.LineCount; ++i)
         lines.push_back(model.route.RouteSheet[i]);
     lines.push_back("");
@@ -91,7 +83,8 @@ std::vector<std::string> ListRouteFiles(const std::filesystem::path &folder) {
     return names;
 }
 
-std::string ReadRouteFile(const std::string &name, const std::vector<std::string> &lines, RoutePointTable &points) {
+std::string ReadRouteFile(const std::string &name, const std::vector<std::string> &lines,
+                          RoutePointTable &points) {
     std::string text = " FPL-        " + name + "\r\n\r\n";
     int slot = 0;
     for (const std::string &line : lines) {

@@ -23,6 +23,7 @@ std::vector<std::string> ListRouteFiles(const std::filesystem::path &folder);
 // route point line. Route point lines ("#x|y") fill the points from slot 0; when a file has any,
 // the slots after them are freed so that no point of an earlier route hangs on. A point line that
 // is not two integers, or one beyond the 201 slots, is skipped.
-std::string ReadRouteFile(const std::string &name, const std::vector<std::string> &lines, RoutePointTable &points);
+std::string ReadRouteFile(const std::string &name, const std::vector<std::string> &lines,
+                          RoutePointTable &points);
 
 } // namespace qelvar

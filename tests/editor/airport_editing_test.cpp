@@ -31,11 +31,13 @@ TEST_F(AirportEditing, TextBoxesStoreWithTheirCaseRuleAndMessage) {
         {AirportBox::Art, "ad-lok", "AD-LOK", "Arpt-Type has changed!", &Airport::Type},
         {AirportBox::Iata, "muc", "MUC", "Arpt IATA-Code has changed!", &Airport::IataCode},
         {AirportBox::Name, "m\xfcnchen riem", "M\xdcNCHEN RIEM", "Arpt Name has changed!", &Airport::Name},
-        {AirportBox::Icao, "eddm", "EDDM", "Arpt LocationIndicator has changed!", &Airport::LocationIndicator},
+        {AirportBox::Icao, "eddm", "EDDM", "Arpt LocationIndicator has changed!",
+         &Airport::LocationIndicator},
         {AirportBox::Land, "Bavaria", "Bavaria", "Arpt Country has changed!", &Airport::Country},
         {AirportBox::Atis, "123.125", "123.125", "Arpt ATIS has changed!", &Airport::Atis},
         {AirportBox::Elev, "1,487 ft", "1,487 ft", "Arpt Elevation has changed!", &Airport::Elevation},
-        {AirportBox::Ils, "08l-26r\r\n#08r", "08L-26R#08R", "Arpt ILS/RWY has changed!", &Airport::RunwayInfo},
+        {AirportBox::Ils, "08l-26r\r\n#08r", "08L-26R#08R", "Arpt ILS/RWY has changed!",
+         &Airport::RunwayInfo},
     };
     for (const Case &c : cases) {
         EditorState fresh;
@@ -84,7 +86,8 @@ TEST_F(AirportEditing, NumberBoxesCheckTheirTextAndMoveTheAirport) {
 TEST_F(AirportEditing, RefusesWhatWouldSplitALineOrLeaveTheMap) {
     BoxChange semicolon = ApplyBoxChange(db, state, AirportBox::Name, "A;B");
     EXPECT_FALSE(semicolon.changed);
-    EXPECT_EQ(semicolon.message, "\";\" separates the fields of Arpt.nav and cannot be stored: nothing changed.");
+    EXPECT_EQ(semicolon.message,
+              "\";\" separates the fields of Arpt.nav and cannot be stored: nothing changed.");
     EXPECT_EQ(Current().Name, "M\xfcnchen Franz Josef Strau\xdf");
     EXPECT_FALSE(state.AirportChanged);
 
@@ -115,7 +118,9 @@ TEST_F(AirportEditing, TableLinesInTheLoadersFormat) {
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "AD;MUC;EDDM;M\xfcnchen Franz Josef Strau\xdf;1487;11;47.2;48;21.2;123.12;"
                         "08L-26R-13123-197-ASP-110.30#08R-26L-13123-197-CON;Germany");
-    EXPECT_EQ(lines[2], "AD;JFK;KJFK;John F Kennedy Intl;13;-73;-46.7;40;38.4;128.72;04L-22R-12079-200-ASP;United States");
+    EXPECT_EQ(
+        lines[2],
+        "AD;JFK;KJFK;John F Kennedy Intl;13;-73;-46.7;40;38.4;128.72;04L-22R-12079-200-ASP;United States");
 }
 
 TEST_F(AirportEditing, EditsSaveAndLoadBackExactly) {

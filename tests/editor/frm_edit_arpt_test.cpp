@@ -124,7 +124,8 @@ TEST_F(Editor, AFailedSaveSaysSoAndKeepsTheEdits) {
     std::filesystem::create_directory(folder.Path() / "arpt.nav"); // cannot be replaced by a file
     QTest::mouseClick(editor->cmdSave, Qt::LeftButton);
     ASSERT_EQ(sink.boxes.size(), 1u);
-    EXPECT_EQ(sink.boxes[0].text, "Error 75 (Path/File access error) in procedure cmdSave_Click of Formular frmEditArpt");
+    EXPECT_EQ(sink.boxes[0].text,
+              "Error 75 (Path/File access error) in procedure cmdSave_Click of Formular frmEditArpt");
     EXPECT_TRUE(editor->cmdSave->isVisible());
     EXPECT_TRUE(editor->State().AirportChanged);
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "arpt.nav"));

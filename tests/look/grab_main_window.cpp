@@ -45,7 +45,7 @@ int main(int argc, char *argv[]) {
     form.grab().save(out + "/world.png");
 
     form.cmdInter_Click(); // every layer on
-    form.cmdPrint_Click();  // the world on paper
+    form.cmdPrint_Click(); // the world on paper
     Centre(form.View(), 625, 8.0, 50.0);
     form.RedrawMap();
     form.grab().save(out + "/scale625-europe.png");

@@ -188,8 +188,9 @@ TEST_F(MainWindow, RouteFilesAndHelpNeverFailSilently) {
     QTest::mouseClick(form.cmdRteLoad, Qt::LeftButton);
     EXPECT_TRUE(form.lstFound->isVisible());
     EXPECT_EQ(form.lstFound->count(), 0);
-    EXPECT_EQ(BoxText(*form.txtDisplay),
-              "There is no route file (*.rte) in the program folder yet: complete a route and press Rte Save.");
+    EXPECT_EQ(
+        BoxText(*form.txtDisplay),
+        "There is no route file (*.rte) in the program folder yet: complete a route and press Rte Save.");
 
     folder.Write("gone.rte", "x");
     QTest::mouseClick(form.cmdRteLoad, Qt::LeftButton);

@@ -82,28 +82,30 @@ TEST_F(RouteFlow, StartPickCompleteSaveAndLoad) {
     EXPECT_TRUE(form.txtDisplayRoute->isVisible());
     // Legs: EDDM to MUN 51.50 NM south-south-west, on to the bare position (17 14.44 E,
     // 44 27.78 N), back to ED, and 10.15 NM to EDMO.
-    const std::string sheet =
-        "ARPT- M\xfcnchen Franz Josef Strau\xdf   MUC   Germany\r\n"
-        "EDDM    ATIS: 123.12      Elev: 1487\r\n" +
-        std::string(30, ' ') + "08L-26R-13123-197-ASP-110.30\r\n" + std::string(30, ' ') + "08R-26L-13123-197-CON\r\n"
-        "\r\n"
-        "                    DEP: 193 - 012 ARR   NM  51.50     51.50\r\n"
-        "VOR- MUN   112.30   M\xfcnchen\r\n"
-        "                    DEP: 125 - 309 ARR   NM  301.23     352.72\r\n"
-        "UserPos: E17 14.44  N44 27.78\r\n"
-        "                    DEP: 313 - 129 ARR   NM  318.78     671.50\r\n"
-        "NDB- ED   338   Erding\r\n"
-        "                    DEP: 297 - 117 ARR   NM  10.15     681.66\r\n"
-        "ARPT- Oberpfaffenhofen      Germany\r\n"
-        "EDMO    ATIS:       Elev: 1947\r\n" +
-        std::string(30, ' ') + "04-22-7523-148-ASP\r\n"
-        "\r\n"
-        "Destination ------------------------\r\n"
-        " Route Planning for B737-800 \r\n"
-        "\r\n"
-        " Flight Distance :  681.66 NM    Estimated Flight Time: 01:53\r\n"
-        " Estimated Fuel  :  19301  lbs         Max FlightLevel:  400\r\n" +
-        std::string(68, '-') + "\r\n";
+    const std::string sheet = "ARPT- M\xfcnchen Franz Josef Strau\xdf   MUC   Germany\r\n"
+                              "EDDM    ATIS: 123.12      Elev: 1487\r\n" +
+                              std::string(30, ' ') + "08L-26R-13123-197-ASP-110.30\r\n" +
+                              std::string(30, ' ') +
+                              "08R-26L-13123-197-CON\r\n"
+                              "\r\n"
+                              "                    DEP: 193 - 012 ARR   NM  51.50     51.50\r\n"
+                              "VOR- MUN   112.30   M\xfcnchen\r\n"
+                              "                    DEP: 125 - 309 ARR   NM  301.23     352.72\r\n"
+                              "UserPos: E17 14.44  N44 27.78\r\n"
+                              "                    DEP: 313 - 129 ARR   NM  318.78     671.50\r\n"
+                              "NDB- ED   338   Erding\r\n"
+                              "                    DEP: 297 - 117 ARR   NM  10.15     681.66\r\n"
+                              "ARPT- Oberpfaffenhofen      Germany\r\n"
+                              "EDMO    ATIS:       Elev: 1947\r\n" +
+                              std::string(30, ' ') +
+                              "04-22-7523-148-ASP\r\n"
+                              "\r\n"
+                              "Destination ------------------------\r\n"
+                              " Route Planning for B737-800 \r\n"
+                              "\r\n"
+                              " Flight Distance :  681.66 NM    Estimated Flight Time: 01:53\r\n"
+                              " Estimated Fuel  :  19301  lbs         Max FlightLevel:  400\r\n" +
+                              std::string(68, '-') + "\r\n";
     const std::string blankForm =
         "Actual Flight Nbr:______ Date:____________________________________ \r\n\r\n"
         "Fuel DEP:  Left:_________Ctr:_________Right:_________ Tot:_________\r\n\r\n"
@@ -120,7 +122,8 @@ TEST_F(RouteFlow, StartPickCompleteSaveAndLoad) {
     const std::string points = "#41425920|8995680\r\n#41364000|9176400\r\n#42604000|9836000\r\n"
                                "#41365800|9071100\r\n#41317200|9054360\r\n";
     EXPECT_EQ(BoxText(*form.txtDisplayRoute),
-              "     Qelvar Maps SIMULATION ROUTE\r\nDeparture ------------------------------\r\n" + sheet + "\r\n");
+              "     Qelvar Maps SIMULATION ROUTE\r\nDeparture ------------------------------\r\n" + sheet +
+                  "\r\n");
     EXPECT_EQ(Display(), sheet + "\r\n");
     EXPECT_EQ(form.Route().RouteName, "ARPT-M\xfcnchen to ARPT-Oberpfaffe");
 
@@ -134,8 +137,8 @@ TEST_F(RouteFlow, StartPickCompleteSaveAndLoad) {
     ASSERT_EQ(launcher.started.size(), 1u);
     EXPECT_EQ(launcher.started[0], "edit " + file.string());
     std::string saved = folder.Read(file.filename().string());
-    EXPECT_EQ(saved, "     Qelvar Maps SIMULATION ROUTE\r\n\r\nDeparture ------------------------------\r\n" + sheet +
-                         "\r\n\r\n" + blankForm + points);
+    EXPECT_EQ(saved, "     Qelvar Maps SIMULATION ROUTE\r\n\r\nDeparture ------------------------------\r\n" +
+                         sheet + "\r\n\r\n" + blankForm + points);
 
     // A new route empties the points; loading the file brings them back.
     RoutePointTable before = form.Route().RoutePoints;

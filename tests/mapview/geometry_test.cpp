@@ -39,7 +39,8 @@ TEST(LineClip, DrawsOnlyThePartInsideAndNeverBothEndsOutside) {
         {100, 100, 200'000, 3'000, {"LINE 100 100 15160 318 w1 #000000"}}, // 100 + 2,900 x 15,060 / 199,900
     };
     for (const Case &c : cases)
-        EXPECT_EQ(Clipped(c.x1, c.y1, c.x2, c.y2), c.drawn) << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
+        EXPECT_EQ(Clipped(c.x1, c.y1, c.x2, c.y2), c.drawn)
+            << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
 }
 
 TEST(LineClip, AProductBeyond32BitsIsAnOverflowAndTheSegmentIsLeft) {
@@ -69,9 +70,9 @@ TEST(CalcSegment, FlatLegsByCourse) {
         double distance;
         int32_t x2, y2;
     } cases[] = {
-        {90, 1, 3'600, 0},   {180, 1, 0, 3'600},  {270, 1, -3'600, 0},  {360, 1, 0, -3'600},
-        {0, 1, 0, -3'600},   {45, 2, 5'091, -5'091}, {135, 2, 5'091, 5'091}, {225, 2, -5'091, 5'091},
-        {315, 2, -5'091, -5'091}, {361, 1, 77, 88}, {-1, 1, 77, 88},   {91, 10, 35'995, 628},
+        {90, 1, 3'600, 0},        {180, 1, 0, 3'600},     {270, 1, -3'600, 0},    {360, 1, 0, -3'600},
+        {0, 1, 0, -3'600},        {45, 2, 5'091, -5'091}, {135, 2, 5'091, 5'091}, {225, 2, -5'091, 5'091},
+        {315, 2, -5'091, -5'091}, {361, 1, 77, 88},       {-1, 1, 77, 88},        {91, 10, 35'995, 628},
     };
     for (const Case &c : cases) {
         int32_t x2 = 77, y2 = 88;
@@ -98,13 +99,14 @@ TEST(GreatCircle, DistancesAndCourses) {
     EXPECT_NEAR(GreatCircleDistance(50, 51, 8, 8), 59.99, 0.005);
     EXPECT_EQ(GreatCircleDistance(50, 50, 8, 8), 0);
     EXPECT_EQ(GreatCircleDistance(48.3535, 48.3535, -11.7861, -11.7861), 0);
-    EXPECT_NEAR(GreatCircleDistance(0, 0, 0, 90), 0.5 * 7916.6 * 0.86838 * 90 * (4 * std::atan(1.0) / 180), 1e-9);
+    EXPECT_NEAR(GreatCircleDistance(0, 0, 0, 90), 0.5 * 7916.6 * 0.86838 * 90 * (4 * std::atan(1.0) / 180),
+                1e-9);
 
     struct Case {
         double lon1, lat1, lon2, lat2, course;
     } cases[] = {
         {8, 50, 9, 50, 270}, {9, 50, 8, 50, 89}, {8, 50, 8, 51, 0}, {8, 51, 8, 50, 180},
-        {8, 50, 8, 50, 0},  {0, 0, -1, 0, 90},  {0, 0, 1, 0, 270},
+        {8, 50, 8, 50, 0},   {0, 0, -1, 0, 90},  {0, 0, 1, 0, 270},
     };
     for (const Case &c : cases)
         EXPECT_EQ(InitialCourse(c.lon1, c.lat1, c.lon2, c.lat2), c.course)

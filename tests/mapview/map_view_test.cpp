@@ -7,8 +7,8 @@ namespace {
 
 const ZoomScaleTable kScales{0, 2, 5, 10, 20, 40, 78, 156, 312, 625, 1250, 2500, 5000};
 
-void ExpectView(const MapView &v, int32_t scale, int32_t level, int32_t extentX, int32_t extentY, int32_t originX,
-                int32_t originY, int32_t centreX, int32_t centreY) {
+void ExpectView(const MapView &v, int32_t scale, int32_t level, int32_t extentX, int32_t extentY,
+                int32_t originX, int32_t originY, int32_t centreX, int32_t centreY) {
     EXPECT_EQ(v.ScaleX, scale);
     EXPECT_EQ(v.ScaleY, scale);
     EXPECT_EQ(v.ZoomLevel, level);
@@ -49,7 +49,8 @@ TEST(MapView, TheEndsOfTheScaleOnlyRedraw) {
     EXPECT_EQ(v.ZoomLevel, 1);
     MapView before = v;
     ZoomInAt(v, kScales, 10, 10);
-    ExpectView(v, 2, 1, before.ExtentX, before.ExtentY, before.OriginX, before.OriginY, before.CentreX, before.CentreY);
+    ExpectView(v, 2, 1, before.ExtentX, before.ExtentY, before.OriginX, before.OriginY, before.CentreX,
+               before.CentreY);
     EXPECT_EQ(v.ExtentX, 37'969); // halved eleven times, rounded half to even at each step
 }
 
@@ -63,8 +64,8 @@ TEST(MapView, CentreAtTheMiddleKeepsTheView) {
 
 TEST(MapView, ScreenAndMapConversionsRoundHalfToEven) {
     MapView v;
-    EXPECT_EQ(ToScreen(v, 7'500, 12'500).x, 2);  // 1.5
-    EXPECT_EQ(ToScreen(v, 7'500, 12'500).y, 2);  // 2.5
+    EXPECT_EQ(ToScreen(v, 7'500, 12'500).x, 2); // 1.5
+    EXPECT_EQ(ToScreen(v, 7'500, 12'500).y, 2); // 2.5
     EXPECT_EQ(ToScreen(v, 77'760'000, 38'880'000).x, 15'552);
     EXPECT_EQ(ToMap(v, 10.5f, 11.5f).X, 50'000); // the click is rounded first
     EXPECT_EQ(ToMap(v, 10.5f, 11.5f).Y, 60'000);

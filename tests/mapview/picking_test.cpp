@@ -14,10 +14,10 @@ protected:
         db.VorTable.entries = {{0, 0, 0, 0, "MUNCHEN", "MUN", "112.30", 41'364'000, 9'176'400},
                                {0, 0, 0, 0, "ERDING", "ERD", "113.00", 41'400'000, 9'100'000}};
         db.NdbTable.entries = {{0, 0, 0, 0, "ERDING", "ED", "338", 41'365'800, 9'071'100}};
-        db.AirportTable.entries = {
-            {"AD", "MUC", "EDDM", "Munich", "1487", 0, 0, 0, 0, "123.12", "08L-26R-13123-197-ASP#08R-26L", "Germany",
-             41'425'920, 8'995'680},
-            {"AD-LOK", "OBF", "EDMO", "Oberpfaffenhofen", "1947", 0, 0, 0, 0, "", "", "Germany", 41'317'200, 9'054'360}};
+        db.AirportTable.entries = {{"AD", "MUC", "EDDM", "Munich", "1487", 0, 0, 0, 0, "123.12",
+                                    "08L-26R-13123-197-ASP#08R-26L", "Germany", 41'425'920, 8'995'680},
+                                   {"AD-LOK", "OBF", "EDMO", "Oberpfaffenhofen", "1947", 0, 0, 0, 0, "", "",
+                                    "Germany", 41'317'200, 9'054'360}};
         db.AirportTable.AirportCount = 2;
     }
     void Hit(int32_t index, const char *kind, int32_t x, int32_t y) { hits.Append(index, kind, x, y); }
@@ -76,9 +76,9 @@ TEST_F(Picking, OneCandidateIsTakenSeveralAreListedNoneIsThePosition) {
     EXPECT_EQ(several[1].description, "VOR- ERD   113.00   ERDING");
     EXPECT_EQ(several[2].listText, "INT- ANORA\r\n");
     EXPECT_EQ(several[2].description, "INT- ANORA");
-    EXPECT_EQ(several[3].listText, "ARPT- Munich   MUC   Germany\r\nEDDM    ATIS: 123.12      Elev: 1487\r\n" +
-                                       std::string(30, ' ') + "08L-26R-13123-197-ASP\r\n" + std::string(30, ' ') +
-                                       "08R-26L\r\n");
+    EXPECT_EQ(several[3].listText,
+              "ARPT- Munich   MUC   Germany\r\nEDDM    ATIS: 123.12      Elev: 1487\r\n" +
+                  std::string(30, ' ') + "08L-26R-13123-197-ASP\r\n" + std::string(30, ' ') + "08R-26L\r\n");
     EXPECT_EQ(several[3].description, several[3].listText);
     EXPECT_EQ(several[3].position, "41425920|8995680");
 
@@ -90,11 +90,13 @@ TEST_F(Picking, OneCandidateIsTakenSeveralAreListedNoneIsThePosition) {
 }
 
 TEST(AirportInfo, PaddingsAndLongFields) {
-    Airport a{"AD", "FRA", "EDDF", "Frankfurt", "364", 0, 0, 0, 0, "118.02", "07C-25C # 18-36", "Germany", 0, 0};
+    Airport a{"AD", "FRA", "EDDF",   "Frankfurt",       "364",     0, 0,
+              0,    0,     "118.02", "07C-25C # 18-36", "Germany", 0, 0};
     EXPECT_EQ(AirportInfoText(a), "--- INTL ARPT ---FRA\r\n"
                                   "Frankfurt                               Germany\r\n"
                                   "EDDF     Elev: 364       ATIS: 118.02\r\n" +
-                                      std::string(30, ' ') + "07C-25C\r\n" + std::string(30, ' ') + "18-36\r\n\r\n");
+                                      std::string(30, ' ') + "07C-25C\r\n" + std::string(30, ' ') +
+                                      "18-36\r\n\r\n");
     a.Name = std::string(45, 'N');
     a.Elevation = "123456789012";
     a.RunwayInfo = "";

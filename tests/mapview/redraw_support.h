@@ -25,7 +25,8 @@ struct SceneFixture {
     RecordingCanvas canvas;
 
     // The view at `scale` with (X, Y) at picture position (px, py).
-    void ViewAt(int32_t scale, int32_t X = kObjectX, int32_t Y = kObjectY, int32_t px = 1'000, int32_t py = 2'000) {
+    void ViewAt(int32_t scale, int32_t X = kObjectX, int32_t Y = kObjectY, int32_t px = 1'000,
+                int32_t py = 2'000) {
         view.ScaleX = view.ScaleY = scale;
         view.OriginX = X - px * scale;
         view.OriginY = Y - py * scale;

@@ -47,29 +47,30 @@ TEST(PointRecipes, Vor) {
     s.db.VorTable.entries = {{0, 0, 0, 0, "MUNCHEN", "MUN", "112.30", kObjectX, kObjectY}};
     s.db.VorTable.count = 1;
     const std::string pen = " w1 #0000ff";
-    ExpectRecipes(s, {
-                         {5000, {"POINT 1000 2000 #0000ff"}},
-                         {1250, {"POINT 1000 2000 #0000ff"}},
-                         {625, {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 30" + pen}},
-                         {312,
-                          {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 40" + pen, "TEXT 1000 2060 5 #0000ff MUN",
-                           "TEXT 1000 2160 5 #0000ff 112.30"}},
-                         {156,
-                          {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 50" + pen, "TEXT 1000 2090 5 #0000ff MUN",
-                           "TEXT 1000 2180 5 #0000ff 112.30"}},
-                         {78,
-                          {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 60" + pen, "TEXT 1000 2090 5 #0000ff MUNCHEN",
-                           "TEXT 1000 2180 6 #0000ff MUN", "TEXT 1000 2300 5 #0000ff 112.30"}},
-                         {20,
-                          {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 80" + pen, "TEXT 1000 2110 5 #0000ff MUNCHEN",
-                           "TEXT 1000 2220 7 #0000ff MUN", "TEXT 1000 2340 6 #0000ff 112.30"}},
-                         {5,
-                          {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 100" + pen, "TEXT 1000 2140 5 #0000ff MUNCHEN",
-                           "TEXT 1000 2280 7 #0000ff MUN", "TEXT 1000 2420 7 #0000ff 112.30"}},
-                         {2,
-                          {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 100" + pen, "TEXT 1000 2140 5 #0000ff MUNCHEN",
-                           "TEXT 1000 2240 7 #0000ff MUN", "TEXT 1000 2380 7 #0000ff 112.30"}},
-                     });
+    ExpectRecipes(
+        s, {
+               {5000, {"POINT 1000 2000 #0000ff"}},
+               {1250, {"POINT 1000 2000 #0000ff"}},
+               {625, {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 30" + pen}},
+               {312,
+                {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 40" + pen, "TEXT 1000 2060 5 #0000ff MUN",
+                 "TEXT 1000 2160 5 #0000ff 112.30"}},
+               {156,
+                {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 50" + pen, "TEXT 1000 2090 5 #0000ff MUN",
+                 "TEXT 1000 2180 5 #0000ff 112.30"}},
+               {78,
+                {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 60" + pen, "TEXT 1000 2090 5 #0000ff MUNCHEN",
+                 "TEXT 1000 2180 6 #0000ff MUN", "TEXT 1000 2300 5 #0000ff 112.30"}},
+               {20,
+                {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 80" + pen, "TEXT 1000 2110 5 #0000ff MUNCHEN",
+                 "TEXT 1000 2220 7 #0000ff MUN", "TEXT 1000 2340 6 #0000ff 112.30"}},
+               {5,
+                {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 100" + pen, "TEXT 1000 2140 5 #0000ff MUNCHEN",
+                 "TEXT 1000 2280 7 #0000ff MUN", "TEXT 1000 2420 7 #0000ff 112.30"}},
+               {2,
+                {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 100" + pen, "TEXT 1000 2140 5 #0000ff MUNCHEN",
+                 "TEXT 1000 2240 7 #0000ff MUN", "TEXT 1000 2380 7 #0000ff 112.30"}},
+           });
     // Just left of the picture: not drawn at 625; right of it at the world view: a point all the same.
     s.ViewAt(625, kObjectX, kObjectY, -1, 2'000);
     EXPECT_EQ(s.LayerCalls(), Calls{});
@@ -85,27 +86,29 @@ TEST(PointRecipes, NdbLabelsStandLeftByTheLengthOfTheirTexts) {
     s.db.NdbTable.entries = {{0, 0, 0, 0, "ERDING", "ED", "338", kObjectX, kObjectY}};
     s.db.NdbTable.count = 1;
     const std::string pen = " w1 #ff0000";
-    Calls at40 = {"TEXT 700 1960 7 #ff0000 ED", "TEXT 730 2100 6 #ff0000 338", "TEXT 730 2220 5 #ff0000 ERDING"};
+    Calls at40 = {"TEXT 700 1960 7 #ff0000 ED", "TEXT 730 2100 6 #ff0000 338",
+                  "TEXT 730 2220 5 #ff0000 ERDING"};
     ExpectRecipes(
-        s, {
-               {2500, {"POINT 1000 2000 #ff0000"}},
-               {625, {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 5" + pen, "CIRCLE 1000 2000 20" + pen}},
-               {312,
-                {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 10" + pen, "CIRCLE 1000 2000 30" + pen,
-                 "TEXT 800 1960 5 #ff0000 ED"}},
-               {156,
-                {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 10" + pen, "CIRCLE 1000 2000 40" + pen,
-                 "TEXT 760 1960 5 #ff0000 ED", "TEXT 790 2070 5 #ff0000 338"}},
-               {78,
-                {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 10" + pen, "CIRCLE 1000 2000 40" + pen,
-                 "TEXT 760 1960 5 #ff0000 ED", "TEXT 790 2070 5 #ff0000 338", "TEXT 790 2160 5 #ff0000 ERDING"}},
-               {40,
-                {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 20" + pen, "CIRCLE 1000 2000 60" + pen, at40[0], at40[1],
-                 at40[2]}},
-               {10,
-                {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 10" + pen, "CIRCLE 1000 2000 40" + pen,
-                 "CIRCLE 1000 2000 60" + pen, at40[0], at40[1], at40[2]}},
-           });
+        s,
+        {
+            {2500, {"POINT 1000 2000 #ff0000"}},
+            {625, {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 5" + pen, "CIRCLE 1000 2000 20" + pen}},
+            {312,
+             {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 10" + pen, "CIRCLE 1000 2000 30" + pen,
+              "TEXT 800 1960 5 #ff0000 ED"}},
+            {156,
+             {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 10" + pen, "CIRCLE 1000 2000 40" + pen,
+              "TEXT 760 1960 5 #ff0000 ED", "TEXT 790 2070 5 #ff0000 338"}},
+            {78,
+             {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 10" + pen, "CIRCLE 1000 2000 40" + pen,
+              "TEXT 760 1960 5 #ff0000 ED", "TEXT 790 2070 5 #ff0000 338", "TEXT 790 2160 5 #ff0000 ERDING"}},
+            {40,
+             {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 20" + pen, "CIRCLE 1000 2000 60" + pen, at40[0],
+              at40[1], at40[2]}},
+            {10,
+             {"POINT 1000 2000 #ff0000", "CIRCLE 1000 2000 10" + pen, "CIRCLE 1000 2000 40" + pen,
+              "CIRCLE 1000 2000 60" + pen, at40[0], at40[1], at40[2]}},
+        });
     s.db.NdbTable.entries[0].Text6 = "";
     s.ViewAt(40);
     EXPECT_EQ(s.LayerCalls().at(3), "TEXT 1000 1960 7 #ff0000 "); // an empty Text6 stands at x itself
@@ -118,7 +121,8 @@ TEST(PointRecipes, IntersectionsAreEnteredInViewAtEveryScale) {
     s.db.IntersectionTable.count = 1;
     auto triangle = [](int n) {
         std::string pen = " w1 #ff4480";
-        std::string x = std::to_string(1000 + n), half = std::to_string(1000 + n / 2), top = std::to_string(2000 - n);
+        std::string x = std::to_string(1000 + n), half = std::to_string(1000 + n / 2),
+                    top = std::to_string(2000 - n);
         return Calls{"LINE 1000 2000 " + x + " 2000" + pen, "LINE " + x + " 2000 " + half + " " + top + pen,
                      "LINE " + half + " " + top + " 1000 2000" + pen};
     };
@@ -175,9 +179,11 @@ TEST(PointRecipes, PeaksGrowFromPointsToCrossesWithLabels) {
 }
 
 TEST(PointRecipes, Airports) {
-    Airport international{"AD", "MUC", "EDDM", "Muenchen Franz Josef Strauss", "1487", 0, 0, 0, 0, "123.12", "", "Germany",
-                          kObjectX, kObjectY};
-    Airport local{"AD-LOK", "", "EDMO", "Oberpfaffenhofen", "1947", 0, 0, 0, 0, "", "", "Germany", kObjectX, kObjectY};
+    Airport international{
+        "AD",      "MUC",    "EDDM",  "Muenchen Franz Josef Strauss", "1487", 0, 0, 0, 0, "123.12", "",
+        "Germany", kObjectX, kObjectY};
+    Airport local{"AD-LOK", "", "EDMO", "Oberpfaffenhofen", "1947",   0,       0, 0,
+                  0,        "", "",     "Germany",          kObjectX, kObjectY};
     auto circles = [](std::initializer_list<int> radii, const std::string &color) {
         Calls calls;
         for (int r : radii)
@@ -196,17 +202,19 @@ TEST(PointRecipes, Airports) {
         {625, with(circles({4, 6}, b), {"TEXT 1100 1900 5 #000000 EDDM"})},
         {312, with(circles({3, 10, 20}, b), {"TEXT 1100 1900 5 #000000 EDDM"})},
         {156, with(circles({3, 10, 20}, b), {"TEXT 1100 1900 7 #000000 EDDM"})},
-        {78, with(circles({3, 10, 20, 30}, b), {"TEXT 1100 2000 7 #000000 EDDM  1487", "TEXT 1100 1850 6 #000000 Muenchen Franz "})},
-        {40, with(circles({3, 10, 20, 30, 40}, b), {"TEXT 1100 1900 7 #000000 Muenchen Franz ", "TEXT 1100 1780 7 #000000 EDDM  1487"})},
+        {78, with(circles({3, 10, 20, 30}, b),
+                  {"TEXT 1100 2000 7 #000000 EDDM  1487", "TEXT 1100 1850 6 #000000 Muenchen Franz "})},
+        {40, with(circles({3, 10, 20, 30, 40}, b),
+                  {"TEXT 1100 1900 7 #000000 Muenchen Franz ", "TEXT 1100 1780 7 #000000 EDDM  1487"})},
         {20, with(circles({3, 10, 20, 30, 40}, b),
-                  {"TEXT 1100 1700 7 #000000 Muenchen Franz Josef Strauss", "TEXT 1100 1840 7 #000000 EDDM  1487",
-                   "TEXT 1100 1980 7 #000000 123.12"})},
+                  {"TEXT 1100 1700 7 #000000 Muenchen Franz Josef Strauss",
+                   "TEXT 1100 1840 7 #000000 EDDM  1487", "TEXT 1100 1980 7 #000000 123.12"})},
         {10, with(circles({3, 10, 20, 30, 40}, b),
-                  {"TEXT 1100 1700 7 #000000 Muenchen Franz Josef Strauss", "TEXT 1100 1820 7 #000000 EDDM  1487",
-                   "TEXT 1100 2000 7 #000000 123.12"})},
+                  {"TEXT 1100 1700 7 #000000 Muenchen Franz Josef Strauss",
+                   "TEXT 1100 1820 7 #000000 EDDM  1487", "TEXT 1100 2000 7 #000000 123.12"})},
         {5, with(circles({3, 10, 20, 30, 40}, b),
-                 {"TEXT 1100 1600 7 #000000 Muenchen Franz Josef Strauss", "TEXT 1100 1800 7 #000000 EDDM  1487",
-                  "TEXT 1100 2000 7 #000000 123.12"})},
+                 {"TEXT 1100 1600 7 #000000 Muenchen Franz Josef Strauss",
+                  "TEXT 1100 1800 7 #000000 EDDM  1487", "TEXT 1100 2000 7 #000000 123.12"})},
     };
     std::vector<RecipeCase> locals = {
         {5000, {"POINT 1000 2000 #404040"}},
@@ -216,7 +224,8 @@ TEST(PointRecipes, Airports) {
         {312, circles({5, 10}, g)},
         {156, with(circles({5, 15}, g), {"TEXT 1050 2000 5 #404040 EDMO"})},
         {78, with(circles({10, 20}, g), {"TEXT 1100 2000 6 #404040 EDMO  1947"})},
-        {40, with(circles({10, 20}, g), {"TEXT 1100 1900 6 #404040 Oberpfaffe", "TEXT 1100 1780 6 #404040 EDMO  1947"})},
+        {40, with(circles({10, 20}, g),
+                  {"TEXT 1100 1900 6 #404040 Oberpfaffe", "TEXT 1100 1780 6 #404040 EDMO  1947"})},
         {20, with(circles({10, 20, 30}, g),
                   {"TEXT 1100 1700 6 #404040 Oberpfaffenhofen", "TEXT 1100 1840 6 #404040 EDMO  1947",
                    "TEXT 1100 1980 6 #404040 "})},
@@ -242,7 +251,8 @@ TEST(PointRecipes, Airports) {
     s.ViewAt(2500);
     EXPECT_EQ(s.LayerCalls(), Calls{});
     EXPECT_EQ(s.HitKinds(), std::vector<std::string>{"AD-LOK 0 1000 2000"});
-    // At 5,000 and 2,500 every airport passing the origin test is entered, in view or not; below only in view.
+    // At 5,000 and 2,500 every airport passing the origin test is entered, in view or not; below only in
+    // view.
     s.ViewAt(2500, kObjectX, kObjectY, 20'000, 9'000);
     s.Draw();
     EXPECT_EQ(s.HitKinds(), std::vector<std::string>{"AD-LOK 0 20000 9000"});
@@ -277,9 +287,10 @@ TEST(PointRecipes, IlsCourseLinesAndTheScaleTwoList) {
     RedrawResult r = s.Draw();
     Calls calls(s.canvas.calls.begin() + 2, s.canvas.calls.end());
     ASSERT_EQ(calls.size(), 8u);
-    EXPECT_EQ(Calls(calls.begin(), calls.begin() + 5),
-              (Calls{symbol[0], symbol[1], "CIRCLE 1000 2000 40 w1 #00ff00", "TEXT 1150 1900 6 #ff00ff EDDM 26R",
-                     "TEXT 1150 2050 6 #ff00ff IMNW 110.30 - 82.5 DEG"}));
+    EXPECT_EQ(
+        Calls(calls.begin(), calls.begin() + 5),
+        (Calls{symbol[0], symbol[1], "CIRCLE 1000 2000 40 w1 #00ff00", "TEXT 1150 1900 6 #ff00ff EDDM 26R",
+               "TEXT 1150 2050 6 #ff00ff IMNW 110.30 - 82.5 DEG"}));
     EXPECT_EQ(calls[7].substr(0, 16), "LINE 1000 2000 -");
     EXPECT_EQ(calls[7].substr(calls[7].size() - 10), "w2 #00ff00");
     EXPECT_EQ(r.displayAppend, "\r\n----- ILS -----\r\nEDDM 26R IMNW 110.30 - 82.5 DEG\r\n");
@@ -373,8 +384,11 @@ std::string LayerOf(const std::string &call) {
     bool line = call.rfind("LINE", 0) == 0;
     if (call.find("w4") != std::string::npos)
         return "runways";
-    static const std::map<std::string, std::string> byColor = {
-        {"#ff4480", "INT"}, {"#616161", "hills"}, {"#ff0000", "NDB"}, {"#00ff00", "ILS"}, {"#ff8080", "marker"}};
+    static const std::map<std::string, std::string> byColor = {{"#ff4480", "INT"},
+                                                               {"#616161", "hills"},
+                                                               {"#ff0000", "NDB"},
+                                                               {"#00ff00", "ILS"},
+                                                               {"#ff8080", "marker"}};
     for (const auto &[color, layer] : byColor)
         if (call.find(color) != std::string::npos)
             return layer;
@@ -392,7 +406,8 @@ std::string LayerOf(const std::string &call) {
 TEST(LevelTable, LayerOrderAndHitListPerScale) {
     SceneFixture s;
     LayerFlagSet &f = s.db.LayerFlags;
-    f.Vor = f.Ndb = f.IntlAirports = f.LocalAirports = f.Ils = f.Hills = f.Borders = f.Runways = f.Intersections = true;
+    f.Vor = f.Ndb = f.IntlAirports = f.LocalAirports = f.Ils = f.Hills = f.Borders = f.Runways =
+        f.Intersections = true;
     s.db.MarkedAirport = "EDDM";
     s.db.CoastLayer.X = {kObjectX, kObjectX + 100};
     s.db.CoastLayer.Y = {kObjectY, kObjectY + 100};
@@ -415,18 +430,25 @@ TEST(LevelTable, LayerOrderAndHitListPerScale) {
         std::vector<std::string> order;
         std::vector<std::string> hits;
     } cases[] = {
-        {5000, {"coast", "borders", "INT", "hills", "VOR", "NDB", "route", "airports", "marker"}, {"INT", "AD"}},
+        {5000,
+         {"coast", "borders", "INT", "hills", "VOR", "NDB", "route", "airports", "marker"},
+         {"INT", "AD"}},
         {2500, {"coast", "borders", "INT", "hills", "VOR", "NDB", "route", "airports"}, {"INT", "AD"}},
         {1250, {"coast", "borders", "INT", "hills", "VOR", "NDB", "route", "airports"}, {"INT", "AD"}},
-        {625, {"coast", "borders", "INT", "hills", "VOR", "NDB", "ILS", "route", "airports"},
+        {625,
+         {"coast", "borders", "INT", "hills", "VOR", "NDB", "ILS", "route", "airports"},
          {"INT", "VOR", "NDB", "ILS", "AD"}},
-        {312, {"coast", "borders", "runways", "INT", "hills", "VOR", "NDB", "ILS", "route", "airports"},
+        {312,
+         {"coast", "borders", "runways", "INT", "hills", "VOR", "NDB", "ILS", "route", "airports"},
          {"INT", "VOR", "NDB", "ILS", "AD"}},
-        {40, {"coast", "borders", "runways", "INT", "hills", "ILS", "VOR", "NDB", "route", "airports"},
+        {40,
+         {"coast", "borders", "runways", "INT", "hills", "ILS", "VOR", "NDB", "route", "airports"},
          {"INT", "ILS", "VOR", "NDB", "AD"}},
-        {20, {"coast", "borders", "runways", "INT", "hills", "VOR", "NDB", "ILS", "route", "airports"},
+        {20,
+         {"coast", "borders", "runways", "INT", "hills", "VOR", "NDB", "ILS", "route", "airports"},
          {"INT", "VOR", "NDB", "ILS", "AD"}},
-        {2, {"coast", "borders", "runways", "INT", "hills", "VOR", "NDB", "ILS", "route", "airports"},
+        {2,
+         {"coast", "borders", "runways", "INT", "hills", "VOR", "NDB", "ILS", "route", "airports"},
          {"INT", "VOR", "NDB", "ILS", "ILS", "AD"}},
     };
     for (const Case &c : cases) {
@@ -496,14 +518,16 @@ TEST(LayerErrors, TrappingLayersReportAndTheRedrawGoesOn) {
         ASSERT_EQ(s.sink.boxes.size(), 1u) << c.procedure;
         EXPECT_EQ(s.sink.boxes[0].text,
                   std::string("Error 6 (Overflow) in procedure ") + c.procedure + " of Modul Module3");
-        EXPECT_EQ(s.canvas.calls.back().substr(s.canvas.calls.back().size() - 10), "w1 #ff00ff") << c.procedure;
+        EXPECT_EQ(s.canvas.calls.back().substr(s.canvas.calls.back().size() - 10), "w1 #ff00ff")
+            << c.procedure;
     }
 }
 
 TEST(Marker, SixRingsAndTheInformationBlockAtTheWorldView) {
     SceneFixture s;
     s.db.AirportTable.entries = {
-        {"AD-LOK", "OBF", "EDMO", "Oberpfaffenhofen", "1947", 0, 0, 0, 0, "", "04-22 # 08-26", "Germany", 41'000'000, 9'000'000},
+        {"AD-LOK", "OBF", "EDMO", "Oberpfaffenhofen", "1947", 0, 0, 0, 0, "", "04-22 # 08-26", "Germany",
+         41'000'000, 9'000'000},
         {"AD", "XXX", "EDMO", "Second", "1", 0, 0, 0, 0, "", "", "", 42'000'000, 9'000'000}};
     s.db.AirportTable.AirportCount = 2;
     s.db.MarkedAirport = "EDMO";

@@ -65,8 +65,11 @@ TEST_F(BundledData, WellKnownAirportsAreWhereTheyBelong) {
         const char *icao;
         double lon, lat;
         const char *type;
-    } places[] = {{"EDDF", 8.5706, 50.0333, "AD"}, {"KJFK", -73.7781, 40.6398, "AD"}, {"RJTT", 139.7798, 35.5523, "AD"},
-                  {"YSSY", 151.1772, -33.9461, "AD"}, {"SCEL", -70.7858, -33.3930, "AD"}};
+    } places[] = {{"EDDF", 8.5706, 50.0333, "AD"},
+                  {"KJFK", -73.7781, 40.6398, "AD"},
+                  {"RJTT", 139.7798, 35.5523, "AD"},
+                  {"YSSY", 151.1772, -33.9461, "AD"},
+                  {"SCEL", -70.7858, -33.3930, "AD"}};
     for (const Place &p : places) {
         const Airport &a = AirportByIcao(p.icao);
         EXPECT_NEAR(a.X, X(p.lon), 216'000 / 60) << p.icao; // within one arc-minute

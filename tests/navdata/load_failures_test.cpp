@@ -38,14 +38,16 @@ TEST_F(LoadFailures, MissingHillsShowTheRoutineMessageAndLeaveTheTableEmpty) {
     folder.Remove("Hills.nav");
     LoadHillsFromFile(db, folder.Path(), sink);
     ASSERT_EQ(sink.boxes.size(), 1u);
-    EXPECT_EQ(sink.boxes[0].text, "Error 53 (File not found) in procedure LoadHillsFromFile of Modul Module1");
+    EXPECT_EQ(sink.boxes[0].text,
+              "Error 53 (File not found) in procedure LoadHillsFromFile of Modul Module1");
     EXPECT_EQ(db.HillTable.count, 0);
     EXPECT_FALSE(sink.programEnded);
 }
 
 TEST_F(LoadFailures, BadHillKeepsThePeaksReadSoFar) {
-    folder.Write("Hills.nav", "# peaks\r\nZugspitze;9718;N47 25.3 E010 59.1\r\nBroken;1;X47 25.3 E010 59.1\r\n"
-                              "Later;2;N1 0 E1 0\r\n");
+    folder.Write("Hills.nav",
+                 "# peaks\r\nZugspitze;9718;N47 25.3 E010 59.1\r\nBroken;1;X47 25.3 E010 59.1\r\n"
+                 "Later;2;N1 0 E1 0\r\n");
     LoadHillsFromFile(db, folder.Path(), sink);
     ASSERT_EQ(sink.boxes.size(), 1u);
     EXPECT_EQ(sink.boxes[0].text, "Error 13 (Type mismatch) in procedure LoadHillsFromFile of Modul Module1");
@@ -117,11 +119,14 @@ TEST_F(LoadFailures, RunwayAndIntersectionErrorsEndTheProgram) {
         const char *text;
     } cases[] = {
         {"Runways.nav", nullptr, LoadRunwayDataFromFile,
-         " Error in Module: LoadData\r\n Function: LoadRunwayDataFromFile\r\n Cause: Fehler beim Laden der Runways!"},
+         " Error in Module: LoadData\r\n Function: LoadRunwayDataFromFile\r\n Cause: Fehler beim Laden der "
+         "Runways!"},
         {"Runways.nav", "EDDM08L     48.3535    11.7511  82  40x0\r\n", LoadRunwayDataFromFile,
-         " Error in Module: LoadData\r\n Function: LoadRunwayDataFromFile\r\n Cause: Fehler beim Laden der Runways!"},
+         " Error in Module: LoadData\r\n Function: LoadRunwayDataFromFile\r\n Cause: Fehler beim Laden der "
+         "Runways!"},
         {"Runways.nav", "EDDM08L     48.3535    11.7511  82\r\n", LoadRunwayDataFromFile,
-         " Error in Module: LoadData\r\n Function: LoadRunwayDataFromFile\r\n Cause: Fehler beim Laden der Runways!"},
+         " Error in Module: LoadData\r\n Function: LoadRunwayDataFromFile\r\n Cause: Fehler beim Laden der "
+         "Runways!"},
         {"Intersection.nav", nullptr, LoadIntersectionDataFromFile,
          " Error in Module: LoadData\r\n Function: LoadIntersectionDataFromFile\r\n"
          " Cause: Fehler beim Laden der Intersections!"},
@@ -155,7 +160,8 @@ TEST_F(LoadFailures, FullTablesKeepWhatFitsAndSayItOnce) {
     LoadBorders(db, folder.Path(), sink);
     EXPECT_EQ(db.BorderLayer.count, 10'001);
 
-    folder.Write("arpt.nav", Repeat("AD;A;AAAA;A;1;1;0;1;0;;;X", 100'001) + "\r\n" + "AD;B;BBBB;B;1;1;0;1;0;;;X\r\n");
+    folder.Write("arpt.nav",
+                 Repeat("AD;A;AAAA;A;1;1;0;1;0;;;X", 100'001) + "\r\n" + "AD;B;BBBB;B;1;1;0;1;0;;;X\r\n");
     LoadArptftomFile(db, folder.Path(), sink);
     EXPECT_EQ(db.AirportTable.AirportCount, 100'001);
 

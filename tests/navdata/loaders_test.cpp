@@ -164,8 +164,8 @@ TEST_F(Loaders, RunwaysReadTheirFixedColumns) {
     EXPECT_EQ(t.entries[0].Y, 8'995'644);  // 48.3535
     EXPECT_EQ(t.entries[0].Heading, 82);
     EXPECT_DOUBLE_EQ(t.entries[0].DrawLength, 4000.0 / 1800);
-    EXPECT_EQ(t.entries[1].X, 28'841'810); // -46.4731: west
-    EXPECT_EQ(t.entries[1].Y, 24'501'355); // -23.4322: south
+    EXPECT_EQ(t.entries[1].X, 28'841'810);                   // -46.4731: west
+    EXPECT_EQ(t.entries[1].Y, 24'501'355);                   // -23.4322: south
     EXPECT_DOUBLE_EQ(t.entries[1].DrawLength, 950.5 / 1800); // "950,5"
     EXPECT_EQ(t.entries[2].X, 38'880'000);
     EXPECT_EQ(t.entries[2].Y, 9'072'000); // exactly 48: north

@@ -29,10 +29,10 @@ TEST(Placing, HemispheresFromSignsAndLetters) {
 }
 
 TEST(Placing, CombinedSumIsRoundedOnce) {
-    EXPECT_EQ(CombinedUnits(11, 45.066), 2'538'238);   // 2,538,237.6
+    EXPECT_EQ(CombinedUnits(11, 45.066), 2'538'238); // 2,538,237.6
     EXPECT_EQ(CombinedUnits(-5, -30), 1'188'000);
-    EXPECT_EQ(CombinedUnits(1.0 / 128, 0), 1'688);      // 1,687.5: half to even
-    EXPECT_EQ(CombinedUnits(3.0 / 128, 0), 5'062);      // 5,062.5: half to even
+    EXPECT_EQ(CombinedUnits(1.0 / 128, 0), 1'688); // 1,687.5: half to even
+    EXPECT_EQ(CombinedUnits(3.0 / 128, 0), 5'062); // 5,062.5: half to even
     EXPECT_EQ(CombinedUnits(-3.0 / 128, 0), 5'062);
 }
 
@@ -56,8 +56,8 @@ TEST(Placing, PositionTextLettersDecideAndSignsAreIgnored) {
 }
 
 TEST(Placing, MalformedPositionTextsAreTypeMismatches) {
-    for (const char *text : {"", "N47 30.5 E011", "47 30.5 E011 20.3", "N47 30.5 011 20.3", "n47 30.5 e011 20.3",
-                             "N47  30.5 E011 20.3", "Nxx 30.5 E011 20.3"}) {
+    for (const char *text : {"", "N47 30.5 E011", "47 30.5 E011 20.3", "N47 30.5 011 20.3",
+                             "n47 30.5 e011 20.3", "N47  30.5 E011 20.3", "Nxx 30.5 E011 20.3"}) {
         try {
             ParsePositionText(text);
             ADD_FAILURE() << "accepted: " << text;

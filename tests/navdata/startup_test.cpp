@@ -19,11 +19,12 @@ public:
     void ShowPicture(const std::string &fileName) override {
         if (fileName == missingPicture_)
             throw RuntimeError(kFileNotFound);
-        log.push_back(fileName + " step=" + loadStep_ + " int=" + std::to_string(db_.IntersectionTable.count) +
-                      " rwy=" + std::to_string(db_.RunwayTable.count) + " coast=" +
-                      std::to_string(db_.CoastLayer.count) + " arpt=" +
-                      std::to_string(db_.AirportTable.AirportCount) + " ils=" + std::to_string(db_.IlsTable.count) +
-                      " vor=" + std::to_string(db_.VorTable.count) + " ndb=" + std::to_string(db_.NdbTable.count));
+        log.push_back(
+            fileName + " step=" + loadStep_ + " int=" + std::to_string(db_.IntersectionTable.count) +
+            " rwy=" + std::to_string(db_.RunwayTable.count) + " coast=" +
+            std::to_string(db_.CoastLayer.count) + " arpt=" + std::to_string(db_.AirportTable.AirportCount) +
+            " ils=" + std::to_string(db_.IlsTable.count) + " vor=" + std::to_string(db_.VorTable.count) +
+            " ndb=" + std::to_string(db_.NdbTable.count));
     }
     void ProcessEvents() override { log.push_back("events"); }
     void OpenMainWindow() override {
@@ -58,9 +59,11 @@ TEST(LoadingSequence, LoadsInItsFixedOrderBehindThePictures) {
                   "main window, ndb=2 layers off",
               }));
     EXPECT_EQ(step, "loading NDB from file");
-    EXPECT_EQ(db.ZoomScale, (std::array<int32_t, 13>{0, 2, 5, 10, 20, 40, 78, 156, 312, 625, 1250, 2500, 5000}));
+    EXPECT_EQ(db.ZoomScale,
+              (std::array<int32_t, 13>{0, 2, 5, 10, 20, 40, 78, 156, 312, 625, 1250, 2500, 5000}));
     const LayerFlagSet &f = db.LayerFlags;
-    EXPECT_TRUE(f.Vor && f.Ndb && f.IntlAirports && f.LocalAirports && f.Ils && f.Hills && f.Borders && f.Runways);
+    EXPECT_TRUE(f.Vor && f.Ndb && f.IntlAirports && f.LocalAirports && f.Ils && f.Hills && f.Borders &&
+                f.Runways);
     EXPECT_FALSE(f.Intersections);
     EXPECT_EQ(db.AirportTable.entries[0].X, 41'425'920); // placed
     EXPECT_EQ(db.NdbTable.entries[1].Y, 19'548'000);     // placed
@@ -117,7 +120,8 @@ TEST(LoadingSequence, HillsAndAirportErrorsAreReportedAndStartUpGoesOn) {
     ScreenLog screen(db, step);
     RunLoadingSequence(db, folder.Path(), sink, screen, step);
     ASSERT_EQ(sink.boxes.size(), 2u);
-    EXPECT_EQ(sink.boxes[0].text, "Error 53 (File not found) in procedure LoadHillsFromFile of Modul Module1");
+    EXPECT_EQ(sink.boxes[0].text,
+              "Error 53 (File not found) in procedure LoadHillsFromFile of Modul Module1");
     EXPECT_EQ(sink.boxes[1].text, "Error 53 (File not found) in procedure LoadArptftomFile of Modul Module1");
     EXPECT_EQ(db.AirportTable.AirportCount, 0);
     EXPECT_EQ(db.NdbTable.count, 2);
@@ -212,7 +216,8 @@ TEST(StartupWindows, MissingProgressPictureIsFatal) {
     Windows w(folder.Path());
     EXPECT_THROW(w.form1.Form_Load(), ProgramEnded);
     ASSERT_EQ(w.sink.boxes.size(), 1u);
-    EXPECT_EQ(w.sink.boxes[0].text, " Error in Module: Kordax\r\n Function: Form_Load\r\n Cause: loading Coast from file");
+    EXPECT_EQ(w.sink.boxes[0].text,
+              " Error in Module: Kordax\r\n Function: Form_Load\r\n Cause: loading Coast from file");
     EXPECT_FALSE(w.form2.isVisible());
 }
 

@@ -20,8 +20,8 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     struct Case {
         double in;
         double out;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, -0}, {-1.5, -2}, {-2.5, -2},
-                 {2.4999, 2}, {2.5001, 3}, {109800.0, 109800}, {30.5, 30}, {30.6, 31}};
+    } cases[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},    {3.5, 4},           {-0.5, -0}, {-1.5, -2},
+                 {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {109800.0, 109800}, {30.5, 30}, {30.6, 31}};
     for (const Case &c : cases)
         EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
 }
@@ -39,7 +39,7 @@ TEST(ParseDecimal, AcceptsPointCommaSpacesAndSign) {
     struct Case {
         const char *text;
         double value;
-    } cases[] = {{"30.5", 30.5}, {"30,5", 30.5}, {"  -46.7 ", -46.7}, {"+3", 3},  {"011", 11},
+    } cases[] = {{"30.5", 30.5}, {"30,5", 30.5}, {"  -46.7 ", -46.7}, {"+3", 3},      {"011", 11},
                  {"-0", 0},      {".5", 0.5},    {"5.", 5},           {"-,25", -0.25}};
     for (const Case &c : cases)
         EXPECT_DOUBLE_EQ(ParseDecimal(c.text), c.value) << c.text;

@@ -19,12 +19,8 @@ TEST(TextFiles, LinesLoseTheirEndsAndTheLastEndMakesNoRecord) {
         const char *bytes;
         Lines lines;
     } cases[] = {
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"a\r\nb", {"a", "b"}},
-        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
-        {"a\nb\n", {"a", "b"}},
-        {"\r\n", {""}},
-        {"", {}},
+        {"a\r\nb\r\n", {"a", "b"}}, {"a\r\nb", {"a", "b"}}, {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"a\nb\n", {"a", "b"}},     {"\r\n", {""}},         {"", {}},
         {"x;y;\r\n", {"x;y;"}},
     };
     for (const Case &c : cases) {
@@ -55,7 +51,8 @@ TEST(Codepage, Windows1252RoundTrip) {
     QString text = ToUnicode(bytes);
     EXPECT_EQ(text, QString::fromUtf8("München € – Straße"));
     EXPECT_EQ(ToWindows1252(text), bytes);
-    EXPECT_EQ(ToWindows1252(QString::fromUtf8("Łódź")), "?\xf3" "d?");
+    EXPECT_EQ(ToWindows1252(QString::fromUtf8("Łódź")), "?\xf3"
+                                                        "d?");
 }
 
 TEST(ProgramFolder, FileNamesMatchWithoutRegardToCase) {

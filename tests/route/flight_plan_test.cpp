@@ -48,7 +48,8 @@ TEST(FlightPlan, CoursesAndLegLines) {
 
     LegDegrees leg;
     // One degree of latitude due south along the Greenwich meridian.
-    double d = LegDistance(leg, {38'880'000, 19'440'000 - 51 * 216'000}, {38'880'000, 19'440'000 - 50 * 216'000});
+    double d =
+        LegDistance(leg, {38'880'000, 19'440'000 - 51 * 216'000}, {38'880'000, 19'440'000 - 50 * 216'000});
     EXPECT_NEAR(d, 59.99, 0.005);
     EXPECT_EQ(leg.latFrom, 51);
     EXPECT_EQ(leg.latTo, 50);

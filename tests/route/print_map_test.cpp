@@ -38,10 +38,11 @@ TEST(PrintMap, FrameFooterCoastAndBlackRouteWithEveryLayerOff) {
     p.route[0] = {40'000'000, 11'000'000};
     p.route[1] = {41'000'000, 11'000'000};
     Calls calls = p.Print();
-    EXPECT_EQ(calls, (Calls{"LINE 1 1 16000 1 w5 #000000", "LINE 1 1 1 11000 w5 #000000",
-                            "LINE 16000 1 16000 11000 w5 #000000", "LINE 1 11000 16000 11000 w5 #000000",
-                            "TEXT 201 11200 12 #000000 Kordax       ** do not use for navigation **  Zoom: 5000",
-                            "LINE 8000 2000 8002 2000 w2 #0000ff", "LINE 8000 2200 8200 2200 w1 #000000"}));
+    EXPECT_EQ(calls,
+              (Calls{"LINE 1 1 16000 1 w5 #000000", "LINE 1 1 1 11000 w5 #000000",
+                     "LINE 16000 1 16000 11000 w5 #000000", "LINE 1 11000 16000 11000 w5 #000000",
+                     "TEXT 201 11200 12 #000000 Kordax       ** do not use for navigation **  Zoom: 5000",
+                     "LINE 8000 2000 8002 2000 w2 #0000ff", "LINE 8000 2200 8200 2200 w1 #000000"}));
     EXPECT_EQ(PrintFooter(40), "Kordax       ** do not use for navigation **  Zoom: 40");
 }
 
@@ -69,7 +70,7 @@ TEST(PrintMap, LayersInTheirFixedOrder) {
     Calls firsts;
     for (const std::string &call : p.LayerCalls()) {
         std::string color = call.substr(call.find('#'), 7);
-        std::string layer = color == "#0000ff" ? (call.find("w2") != std::string::npos ? "coast" : "VOR")
+        std::string layer = color == "#0000ff"   ? (call.find("w2") != std::string::npos ? "coast" : "VOR")
                             : color == "#800040" ? "runways"
                             : color == "#008000" ? "ILS"
                             : color == "#ff00ff" ? "INT"
@@ -104,13 +105,15 @@ TEST(PrintMap, PaperRecipesOfTheNavaids) {
         {20,
          {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 80 w1 #0000ff", "TEXT 1000 2110 5 #0000ff MUNCHEN",
           "TEXT 1000 2220 7 #0000ff MUN", "TEXT 1000 2340 6 #0000ff 112.30", "POINT 1000 2000 #ff0000",
-          "CIRCLE 1000 2000 10 w1 #ff0000", "CIRCLE 1000 2000 40 w1 #ff0000", "CIRCLE 1000 2000 60 w1 #ff0000",
-          "TEXT 700 1960 8 #ff0000 ED", "TEXT 730 2100 7 #ff0000 338", "TEXT 730 2220 6 #ff0000 ERDING"}},
+          "CIRCLE 1000 2000 10 w1 #ff0000", "CIRCLE 1000 2000 40 w1 #ff0000",
+          "CIRCLE 1000 2000 60 w1 #ff0000", "TEXT 700 1960 8 #ff0000 ED", "TEXT 730 2100 7 #ff0000 338",
+          "TEXT 730 2220 6 #ff0000 ERDING"}},
         {2,
          {"POINT 1000 2000 #0000ff", "CIRCLE 1000 2000 150 w1 #0000ff", "TEXT 1000 2140 7 #0000ff MUNCHEN",
           "TEXT 1000 2240 8 #0000ff MUN", "TEXT 1000 2420 9 #0000ff 112.30", "POINT 1000 2001 #ff0000",
-          "CIRCLE 1000 2001 10 w1 #ff0000", "CIRCLE 1000 2001 40 w1 #ff0000", "CIRCLE 1000 2001 60 w1 #ff0000",
-          "TEXT 700 1961 8 #ff0000 ED", "TEXT 730 2101 7 #ff0000 338", "TEXT 730 2221 6 #ff0000 ERDING"}},
+          "CIRCLE 1000 2001 10 w1 #ff0000", "CIRCLE 1000 2001 40 w1 #ff0000",
+          "CIRCLE 1000 2001 60 w1 #ff0000", "TEXT 700 1961 8 #ff0000 ED", "TEXT 730 2101 7 #ff0000 338",
+          "TEXT 730 2221 6 #ff0000 ERDING"}},
     };
     for (const Case &c : cases) {
         p.ViewAt(c.scale);
@@ -133,9 +136,10 @@ TEST(PrintMap, RunwaysIlsIntersectionsAndPeaksOnPaper) {
     p.ViewAt(5000);
     EXPECT_EQ(p.LayerCalls(), (Calls{"POINT 1000 2000 #800040"}));
     p.ViewAt(40);
-    EXPECT_EQ(p.LayerCalls(), (Calls{"POINT 1000 2000 #800040", "LINE 1000 2000 910 2000 w4 #000000",
-                                     "LINE 1000 2000 100 2000 w2 #000000", "LINE 1000 2000 1900 2000 w2 #000000",
-                                     "LINE 1000 2000 910 2000 w15 #000000"}));
+    EXPECT_EQ(p.LayerCalls(),
+              (Calls{"POINT 1000 2000 #800040", "LINE 1000 2000 910 2000 w4 #000000",
+                     "LINE 1000 2000 100 2000 w2 #000000", "LINE 1000 2000 1900 2000 w2 #000000",
+                     "LINE 1000 2000 910 2000 w15 #000000"}));
     p.ViewAt(625, kObjectX, kObjectY, 15'500, 2'000); // in the page frame, outside the screen's rectangle
     EXPECT_EQ(p.LayerCalls(), Calls{});
 
@@ -162,9 +166,10 @@ TEST(PrintMap, RunwaysIlsIntersectionsAndPeaksOnPaper) {
     p.db.HillTable.entries = {{"Zugspitze", "9718", kObjectX + 1, kObjectY}};
     p.db.IntersectionTable.count = p.db.HillTable.count = 1;
     p.ViewAt(5000);
-    EXPECT_EQ(p.LayerCalls(), (Calls{"POINT 1000 2000 #ff00ff", "LINE 1000 2000 1040 2000 w1 #ff00ff",
-                                     "LINE 1040 2000 1020 1960 w1 #ff00ff", "LINE 1020 1960 1000 2000 w1 #ff00ff",
-                                     "TEXT 800 1850 6 #ff00ff ANORA", "POINT 1000 2000 #000000"}));
+    EXPECT_EQ(p.LayerCalls(),
+              (Calls{"POINT 1000 2000 #ff00ff", "LINE 1000 2000 1040 2000 w1 #ff00ff",
+                     "LINE 1040 2000 1020 1960 w1 #ff00ff", "LINE 1020 1960 1000 2000 w1 #ff00ff",
+                     "TEXT 800 1850 6 #ff00ff ANORA", "POINT 1000 2000 #000000"}));
     p.ViewAt(20);
     Calls at20 = p.LayerCalls();
     EXPECT_EQ(at20.size(), 5u + 124u + 2u);
@@ -175,8 +180,10 @@ TEST(PrintMap, RunwaysIlsIntersectionsAndPeaksOnPaper) {
 TEST(PrintMap, AirportsOnPaper) {
     PaperFixture p;
     p.db.LayerFlags.IntlAirports = p.db.LayerFlags.LocalAirports = true;
-    Airport intl{"AD", "MUC", "EDDM", "Muenchen Franz Josef Strauss", "1487", 0, 0, 0, 0, "123.12", "", "", kObjectX, kObjectY};
-    Airport local{"AD-LOK", "OBF", "EDMO", "Oberpfaffenhofen", "1947", 0, 0, 0, 0, "", "", "", kObjectX, kObjectY};
+    Airport intl{"AD", "MUC",    "EDDM",  "Muenchen Franz Josef Strauss", "1487", 0, 0, 0, 0, "123.12", "",
+                 "",   kObjectX, kObjectY};
+    Airport local{"AD-LOK", "OBF", "EDMO", "Oberpfaffenhofen", "1947",  0, 0, 0, 0,
+                  "",       "",    "",     kObjectX,           kObjectY};
     p.db.AirportTable.entries = {intl, local};
     p.db.AirportTable.AirportCount = 2;
     struct Case {
@@ -196,9 +203,10 @@ TEST(PrintMap, AirportsOnPaper) {
          {"CIRCLE 1000 2000 3 w1 #000000", "CIRCLE 1000 2000 10 w1 #000000", "CIRCLE 1000 2000 20 w1 #000000",
           "CIRCLE 1000 2000 30 w1 #000000", "CIRCLE 1000 2000 40 w1 #000000",
           "TEXT 1100 1660 7 #000000 Muenchen Franz Josef Strauss", "TEXT 1100 1800 7 #000000 EDDM  1487",
-          "TEXT 1100 2000 7 #000000 123.12", "CIRCLE 1000 2000 10 w1 #404040", "CIRCLE 1000 2000 20 w1 #404040",
-          "CIRCLE 1000 2000 30 w1 #404040", "TEXT 1100 1730 6 #404040 Oberpfaffenhofen",
-          "TEXT 1100 1840 6 #404040 EDMO  1947", "TEXT 1100 2000 6 #404040 "}},
+          "TEXT 1100 2000 7 #000000 123.12", "CIRCLE 1000 2000 10 w1 #404040",
+          "CIRCLE 1000 2000 20 w1 #404040", "CIRCLE 1000 2000 30 w1 #404040",
+          "TEXT 1100 1730 6 #404040 Oberpfaffenhofen", "TEXT 1100 1840 6 #404040 EDMO  1947",
+          "TEXT 1100 2000 6 #404040 "}},
     };
     for (const Case &c : cases) {
         p.ViewAt(c.scale);
@@ -214,8 +222,10 @@ TEST(PrintMap, ARealPdfPageCarriesTheFooter) {
     s.db.CoastLayer.Y = {10'000'000, 11'000'000};
     s.db.CoastLayer.count = 2;
     MapScene scene{s.db, s.view, s.hits, s.route, s.sink};
-    PrintOutcome first = PrintOnePage(folder.Path(), "map print", [&](Canvas &page) { PrintMap(scene, page); }, false);
-    PrintOutcome second = PrintOnePage(folder.Path(), "map print", [&](Canvas &page) { PrintMap(scene, page); }, false);
+    PrintOutcome first = PrintOnePage(
+        folder.Path(), "map print", [&](Canvas &page) { PrintMap(scene, page); }, false);
+    PrintOutcome second = PrintOnePage(
+        folder.Path(), "map print", [&](Canvas &page) { PrintMap(scene, page); }, false);
     ASSERT_TRUE(first.done);
     EXPECT_EQ(first.pdf, folder.Path() / "map print.pdf");
     EXPECT_EQ(second.pdf, folder.Path() / "map print (2).pdf"); // an earlier print is never overwritten
@@ -226,7 +236,8 @@ TEST(PrintMap, ARealPdfPageCarriesTheFooter) {
     QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
     EXPECT_TRUE(text.contains("Kordax ** do not use for navigation ** Zoom: 5000")) << text.toStdString();
 
-    PrintOutcome refused = PrintOnePage(folder.Path() / "missing folder", "x", [](Canvas &) {}, false);
+    PrintOutcome refused = PrintOnePage(
+        folder.Path() / "missing folder", "x", [](Canvas &) {}, false);
     EXPECT_FALSE(refused.done);
     EXPECT_NE(refused.error.find("could not be written"), std::string::npos);
 }

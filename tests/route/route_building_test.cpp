@@ -7,7 +7,8 @@ namespace {
 
 // Map positions "X|Y" of whole degrees east and north.
 std::string At(int lonDeg, int latDeg) {
-    return std::to_string(38'880'000 + lonDeg * 216'000) + "|" + std::to_string(19'440'000 - latDeg * 216'000);
+    return std::to_string(38'880'000 + lonDeg * 216'000) + "|" +
+           std::to_string(19'440'000 - latDeg * 216'000);
 }
 
 TEST(ShortPointName, FirstTwoWordsAtMostTwenty) {
@@ -35,8 +36,8 @@ TEST(AppendRouteLine, DropsOnlyAnImmediateRepetition) {
     AppendRouteLine(route, "A");
     EXPECT_EQ(route.LineCount, 3);
     EXPECT_EQ(SheetText(route), "A\r\nB\r\nA\r\n\r\n");
-    EXPECT_EQ(RouteBoxText(route),
-              "     Qelvar Maps SIMULATION ROUTE\r\nDeparture ------------------------------\r\nA\r\nB\r\nA\r\n\r\n");
+    EXPECT_EQ(RouteBoxText(route), "     Qelvar Maps SIMULATION ROUTE\r\nDeparture "
+                                   "------------------------------\r\nA\r\nB\r\nA\r\n\r\n");
     ResetRouteSheet(route);
     AppendRouteLine(route, "A"); // the last-line memory survives the reset
     EXPECT_EQ(route.LineCount, 0);
@@ -82,8 +83,8 @@ TEST(AddRoutePoint, CompletionRightAfterStartAndLongNames) {
     EXPECT_EQ(m.RouteName, " to ");
     EXPECT_EQ(m.route.RouteSheet[2], " Flight Distance :  0.00 NM    Estimated Flight Time: 00:18");
 
-    AddRoutePoint(m, "ARPT- Frankfurt-am-Main x", At(8, 50));  // 20 characters kept while growing
-    AddRoutePoint(m, "ARPT- Muenchen-Riem y", At(11, 48));      // 15 characters: stays whole
+    AddRoutePoint(m, "ARPT- Frankfurt-am-Main x", At(8, 50)); // 20 characters kept while growing
+    AddRoutePoint(m, "ARPT- Muenchen-Riem y", At(11, 48));    // 15 characters: stays whole
     EXPECT_EQ(m.DepartureName, "ARPT-Frankfurt-am-Ma");
     m.RouteState = kCompleting;
     AddRoutePoint(m, "Route complete", "|");

@@ -10,28 +10,17 @@ namespace {
 using Lines = std::vector<std::string>;
 
 const Lines kForm = {
-    "Actual Flight Nbr:______ Date:____________________________________ ",
-    "",
-    "Fuel DEP:  Left:_________Ctr:_________Right:_________ Tot:_________",
-    "",
-    "ATIS DEP Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______",
-    "",
-    "DEP RWY______                                     DEP Time:_______ ",
-    "",
-    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________",
-    "",
-    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________",
-    "",
-    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________",
-    "",
-    "ATIS DES Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______",
-    "",
-    "DEST RWY________ APP: _____________          DEST Time:____________",
-    "",
-    "                                                 Fuel Dep:_________",
-    "",
-    "Fuel DES:  Left:_________Ctr:_________Right:_________ Tot:_________",
-    "",
+    "Actual Flight Nbr:______ Date:____________________________________ ",  "",
+    "Fuel DEP:  Left:_________Ctr:_________Right:_________ Tot:_________",  "",
+    "ATIS DEP Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______",  "",
+    "DEP RWY______                                     DEP Time:_______ ",  "",
+    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________", "",
+    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________", "",
+    "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________", "",
+    "ATIS DES Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______",  "",
+    "DEST RWY________ APP: _____________          DEST Time:____________",  "",
+    "                                                 Fuel Dep:_________",  "",
+    "Fuel DES:  Left:_________Ctr:_________Right:_________ Tot:_________",  "",
     "FLT Time:___________                            Fuel used:_________",
 };
 
@@ -42,8 +31,9 @@ Lines Joined(Lines a, const Lines &b) {
 
 TEST(RouteFiles, EmptyRouteHasHeaderOneEmptySheetLineAndTheForm) {
     RouteModel m;
-    EXPECT_EQ(RouteFileLines(m),
-              Joined({"     Qelvar Maps SIMULATION ROUTE", "", "Departure ------------------------------", "", ""}, kForm));
+    EXPECT_EQ(RouteFileLines(m), Joined({"     Qelvar Maps SIMULATION ROUTE", "",
+                                         "Departure ------------------------------", "", ""},
+                                        kForm));
 }
 
 TEST(RouteFiles, SheetThenFormThenPointLines) {
@@ -57,7 +47,7 @@ TEST(RouteFiles, SheetThenFormThenPointLines) {
     EXPECT_EQ(lines[3], "NDB- A   1   ALPHA");
     EXPECT_EQ(lines[6], "Destination ------------------------");
     EXPECT_EQ(lines[7], " Route Planning for B737-800 \r\n"); // written with its own line end
-    EXPECT_EQ(lines[11], "");                                  // the empty slot after the sheet
+    EXPECT_EQ(lines[11], "");                                 // the empty slot after the sheet
     EXPECT_EQ(lines[12], "");
     EXPECT_EQ(lines[13], kForm[0]);
     EXPECT_EQ(lines[lines.size() - 2], "#100|200");
@@ -72,8 +62,8 @@ TEST(RouteFiles, NamesLoseSlashesAndColons) {
 TEST(RouteFiles, PointLinesFillTheSlotsAndTheRestIsText) {
     RoutePointTable points{};
     points[5] = {9, 9};
-    std::string text = ReadRouteFile("a.rte", {"line one", "#100|200", "", "##300|400|extra", "#bad|1", "#1.5|2", "end"},
-                                     points);
+    std::string text = ReadRouteFile(
+        "a.rte", {"line one", "#100|200", "", "##300|400|extra", "#bad|1", "#1.5|2", "end"}, points);
     EXPECT_EQ(text, " FPL-        a.rte\r\n\r\nline one\r\n\r\nend\r\n");
     EXPECT_EQ(points[0].X, 100);
     EXPECT_EQ(points[0].Y, 200);

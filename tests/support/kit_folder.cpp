@@ -7,8 +7,12 @@
 
 namespace qelvar::testing {
 
-std::filesystem::path FixturesDir() { return QELVAR_FIXTURES_DIR; }
-std::filesystem::path DataDir() { return QELVAR_DATA_DIR; }
+std::filesystem::path FixturesDir() {
+    return QELVAR_FIXTURES_DIR;
+}
+std::filesystem::path DataDir() {
+    return QELVAR_DATA_DIR;
+}
 
 KitFolder::KitFolder(Content content) {
     static std::atomic<int> serial{0};
@@ -30,7 +34,9 @@ KitFolder::~KitFolder() {
     std::filesystem::remove_all(path_, ec);
 }
 
-void KitFolder::Remove(const std::string &name) const { std::filesystem::remove(path_ / name); }
+void KitFolder::Remove(const std::string &name) const {
+    std::filesystem::remove(path_ / name);
+}
 
 void KitFolder::Write(const std::string &name, const std::string &bytes) const {
     std::ofstream(path_ / name, std::ios::binary | std::ios::trunc) << bytes;

@@ -17,7 +17,9 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-fs::path Excerpts() { return testing::FixturesDir() / "import"; }
+fs::path Excerpts() {
+    return testing::FixturesDir() / "import";
+}
 
 SourceSet ExcerptSources() {
     fs::path d = Excerpts();
@@ -67,10 +69,13 @@ TEST_F(Importer, AirportsWithIcaoCodesInOrder) {
     EXPECT_EQ(LinesOf(*files, "arpt.nav"),
               (Lines{"AD;MUC;EDDM;M\xfcnchen Flughafen, Franz Josef Strau\xdf;1487;11;47.17;48;21.23;123.12;"
                      "08L-26R-14975-197-ASP-110.30#08R-26L-14958-148-CON;Germany",
-                     "AD-LOK;OBF;EDMO;Oberpfaffenhofen Airport;1947;11;16.99;48;4.88;;04-22-8775-148-ASP-109.90;Germany",
-                     "AD;SCL;SCEL;L\xf3" "dz South;1555;-70;-47.15;-33;-23.58;;;Chile"}));
+                     "AD-LOK;OBF;EDMO;Oberpfaffenhofen "
+                     "Airport;1947;11;16.99;48;4.88;;04-22-8775-148-ASP-109.90;Germany",
+                     "AD;SCL;SCEL;L\xf3"
+                     "dz South;1555;-70;-47.15;-33;-23.58;;;Chile"}));
     EXPECT_EQ(LinesOf(*files, "Arpt index.txt"),
-              (Lines{"EDDM;Munich;Germany;EDDM.xml", "EDMO;Wessling;Germany;EDMO.xml", "SCEL;Santiago;Chile;SCEL.xml"}));
+              (Lines{"EDDM;Munich;Germany;EDDM.xml", "EDMO;Wessling;Germany;EDMO.xml",
+                     "SCEL;Santiago;Chile;SCEL.xml"}));
 }
 
 TEST_F(Importer, RunwaysInFixedColumns) {
@@ -97,19 +102,19 @@ TEST_F(Importer, AirwayFixesFirstThenNearestToAirports) {
 }
 
 TEST_F(Importer, LineFilesSplitAtTheAntimeridianAndKeepSharedBorders) {
-    EXPECT_EQ(LinesOf(*files, "Coast.nav"),
-              (Lines{"# Coastlines: Natural Earth 1:50m land, simplified",
-                     "## N50 0.00 E010 0.00", "N50 0.00 E010 0.00", "N50 0.00 E011 0.00", "N51 0.00 E011 0.00",
-                     "N51 0.00 E010 0.00", "N50 0.00 E010 0.00",
-                     "## N00 0.00 E179 54.00", "N00 0.00 E179 54.00", "N00 0.00 E179 59.40",
-                     "## N00 30.00 W179 57.60", "N00 30.00 W179 57.60", "N00 30.00 W178 57.60"}));
+    EXPECT_EQ(
+        LinesOf(*files, "Coast.nav"),
+        (Lines{"# Coastlines: Natural Earth 1:50m land, simplified", "## N50 0.00 E010 0.00",
+               "N50 0.00 E010 0.00", "N50 0.00 E011 0.00", "N51 0.00 E011 0.00", "N51 0.00 E010 0.00",
+               "N50 0.00 E010 0.00", "## N00 0.00 E179 54.00", "N00 0.00 E179 54.00", "N00 0.00 E179 59.40",
+               "## N00 30.00 W179 57.60", "N00 30.00 W179 57.60", "N00 30.00 W178 57.60"}));
     EXPECT_EQ(LinesOf(*files, "Borders.nav"),
               (Lines{"# Land borders: Natural Earth 1:50m countries, simplified", "## N51 0.00 E011 0.00",
                      "N51 0.00 E011 0.00", "N50 0.00 E011 0.00", "N50 0.00 E010 0.00"}));
     EXPECT_EQ(LinesOf(*files, "Train.nav"), (Lines{"# Train lines: none are drawn by the kit"}));
-    EXPECT_EQ(LinesOf(*files, "Hills.nav"), (Lines{"# Mountain peaks: name; elevation in feet; position",
-                                                   "Zugspitze;9718;N47 25.00 E010 59.00",
-                                                   "Aconcagua;22838;S32 39.00 W070 1.00"}));
+    EXPECT_EQ(LinesOf(*files, "Hills.nav"),
+              (Lines{"# Mountain peaks: name; elevation in feet; position",
+                     "Zugspitze;9718;N47 25.00 E010 59.00", "Aconcagua;22838;S32 39.00 W070 1.00"}));
 }
 
 TEST_F(Importer, TheKitsLoadersReadEveryFileBack) {
@@ -171,7 +176,8 @@ TEST(ImporterPieces, DegreesMinutesCarryAndSigns) {
 
 TEST(ImporterPieces, TextForTheKitNeverSplitsALine) {
     EXPECT_EQ(KitText(QString::fromUtf8("Zürich; Kloten\r\nAirport")), "Z\xfcrich, Kloten  Airport");
-    EXPECT_EQ(KitText(QString::fromUtf8("Łódź Władysław Reymont")), "L\xf3" "dz Wladyslaw Reymont");
+    EXPECT_EQ(KitText(QString::fromUtf8("Łódź Władysław Reymont")), "L\xf3"
+                                                                    "dz Wladyslaw Reymont");
     EXPECT_EQ(KitText(QString::fromUtf8("東京")), "??");
     EXPECT_EQ(DecodeSourceText("Copyright \xa9 2013"), QString::fromUtf8("Copyright © 2013"));
     EXPECT_EQ(DecodeSourceText("M\xc3\xbcnchen"), QString::fromUtf8("München"));
@@ -193,7 +199,8 @@ TEST(ImporterPieces, SimplifyingFitsTheBudgetAndKeepsEnds) {
     EXPECT_TRUE(peakKept);
     EXPECT_EQ(FitToBudget(lines, 5000).size(), 2u); // fits as it is
 
-    std::vector<GeoLine> split = SplitForFlatMap({{{170, 0}, {180, 0}, {180, -10}, {-170, -10}, {-160, -10}}});
+    std::vector<GeoLine> split =
+        SplitForFlatMap({{{170, 0}, {180, 0}, {180, -10}, {-170, -10}, {-160, -10}}});
     ASSERT_EQ(split.size(), 2u);
     EXPECT_EQ(split[0].back().lon, 179.9999); // pulled inside the map edge
     EXPECT_EQ(split[1].front().lon, -170);
@@ -212,7 +219,8 @@ TEST(ImporterFailures, NameTheFileAndLine) {
          (folder.Path() / "apt.dat").string() + ", line 4: a runway row has 26 fields (found 9 columns)"},
         {[&] { ReadNavDat(folder.Path() / "nav.dat"); },
          (folder.Path() / "nav.dat").string() + ", line 3: column 5 is not a number: 11x30"},
-        {[&] { ReadFixDat(folder.Path() / "fix.dat"); }, (folder.Path() / "fix.dat").string() + ": the file is missing"},
+        {[&] { ReadFixDat(folder.Path() / "fix.dat"); },
+         (folder.Path() / "fix.dat").string() + ": the file is missing"},
         {[&] { ReadOurAirports(folder.Path() / "bad.json", Excerpts() / "countries.json"); },
          (folder.Path() / "bad.json").string() + ": not valid JSON at byte 11: unterminated object"},
         {[&] { ReadTopologyArcs(Excerpts() / "land.json", "rivers"); },

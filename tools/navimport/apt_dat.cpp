@@ -1,6 +1,6 @@
 // apt.dat: airport headers (1, 16, 17), land runways (100) and the ATIS frequency (50).
-#include "sources.h"
 #include "source_files.h"
+#include "sources.h"
 #include "tokens.h"
 
 #include "platform/numbers.h"

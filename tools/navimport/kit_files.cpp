@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <fstream>
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -49,7 +49,8 @@ struct KitAirport {
 };
 
 bool IsIcaoCode(const std::string &code) {
-    return code.size() == 4 && std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    return code.size() == 4 &&
+           std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
 std::vector<KitAirport> SelectAirports(const std::vector<OurAirport> &ours,
@@ -92,19 +93,30 @@ std::vector<KitAirport> SelectAirports(const std::vector<OurAirport> &ours,
 
 std::string SurfaceCode(int surface) {
     switch (surface) {
-    case 1: return "ASP";
-    case 2: return "CON";
-    case 3: return "GRS";
-    case 4: return "DRT";
-    case 5: return "GRV";
-    case 12: return "LKB";
-    case 13: return "WTR";
-    case 14: return "SNW";
-    default: return "UNK";
+    case 1:
+        return "ASP";
+    case 2:
+        return "CON";
+    case 3:
+        return "GRS";
+    case 4:
+        return "DRT";
+    case 5:
+        return "GRV";
+    case 12:
+        return "LKB";
+    case 13:
+        return "WTR";
+    case 14:
+        return "SNW";
+    default:
+        return "UNK";
     }
 }
 
-std::string MhzText(int hundredths) { return FixedDecimals(hundredths / 100.0, 2); }
+std::string MhzText(int hundredths) {
+    return FixedDecimals(hundredths / 100.0, 2);
+}
 
 // ICAO + runway end -> localizer frequency.
 using IlsFrequencies = std::map<std::pair<std::string, std::string>, std::string>;
@@ -136,15 +148,18 @@ std::string RunwayInfo(const KitAirport &a, const IlsFrequencies &ils) {
     return info;
 }
 
-std::string Joined(const std::vector<std::string> &lines) { return JoinCrLf(lines); }
+std::string Joined(const std::vector<std::string> &lines) {
+    return JoinCrLf(lines);
+}
 
 std::string ArptFile(const std::vector<KitAirport> &airports, const IlsFrequencies &ils) {
     std::vector<std::string> lines;
     for (const KitAirport &a : airports) {
         DegreesMinutes lon = SplitDegrees(a.lon, 2), lat = SplitDegrees(a.lat, 2);
-        lines.push_back(a.type + ";" + a.iata + ";" + a.icao + ";" + KitText(a.name) + ";" + a.elevation + ";" +
-                        SignedDegrees(lon) + ";" + SignedMinutes(lon, 2) + ";" + SignedDegrees(lat) + ";" +
-                        SignedMinutes(lat, 2) + ";" + a.atis + ";" + RunwayInfo(a, ils) + ";" + KitText(a.country));
+        lines.push_back(a.type + ";" + a.iata + ";" + a.icao + ";" + KitText(a.name) + ";" + a.elevation +
+                        ";" + SignedDegrees(lon) + ";" + SignedMinutes(lon, 2) + ";" + SignedDegrees(lat) +
+                        ";" + SignedMinutes(lat, 2) + ";" + a.atis + ";" + RunwayInfo(a, ils) + ";" +
+                        KitText(a.country));
     }
     return Joined(lines);
 }
@@ -178,8 +193,9 @@ std::string StationFile(const std::vector<NavAid> &aids, int code, int32_t capac
             continue;
         DegreesMinutes lon = SplitDegrees(a.lon, 2), lat = SplitDegrees(a.lat, 2);
         std::string frequency = code == 3 ? MhzText(a.frequency) : std::to_string(a.frequency);
-        lines.push_back(a.kind + ";" + SignedDegrees(lon) + ";" + SignedMinutes(lon, 2) + ";" + SignedDegrees(lat) +
-                        ";" + SignedMinutes(lat, 2) + ";" + KitText(a.name) + ";" + a.ident + ";" + frequency);
+        lines.push_back(a.kind + ";" + SignedDegrees(lon) + ";" + SignedMinutes(lon, 2) + ";" +
+                        SignedDegrees(lat) + ";" + SignedMinutes(lat, 2) + ";" + KitText(a.name) + ";" +
+                        a.ident + ";" + frequency);
     }
     return Joined(lines);
 }
@@ -195,7 +211,8 @@ std::string IlsFile(const std::vector<NavAid> &aids, const std::vector<KitAirpor
             localizers.push_back(&a);
     // Over the capacity the full ILS go before the bare localizers.
     std::stable_sort(localizers.begin(), localizers.end(), [](const NavAid *x, const NavAid *y) {
-        return std::tie(x->code, x->airport, x->runway, x->ident) < std::tie(y->code, y->airport, y->runway, y->ident);
+        return std::tie(x->code, x->airport, x->runway, x->ident) <
+               std::tie(y->code, y->airport, y->runway, y->ident);
     });
     if (localizers.size() > static_cast<size_t>(kCapacities.IlsTable.capacity))
         localizers.resize(kCapacities.IlsTable.capacity);
@@ -288,7 +305,8 @@ std::string HillsFile(const std::vector<Peak> &peaks) {
     std::vector<std::string> lines{"# Mountain peaks: name; elevation in feet; position"};
     for (const Peak &p : peaks)
         if (lines.size() < static_cast<size_t>(kCapacities.HillTable.capacity))
-            lines.push_back(p.name + ";" + std::to_string(p.elevationFeet) + ";" + PositionText(p.lat, p.lon));
+            lines.push_back(p.name + ";" + std::to_string(p.elevationFeet) + ";" +
+                            PositionText(p.lat, p.lon));
     return Joined(lines);
 }
 
@@ -296,7 +314,8 @@ std::string HillsFile(const std::vector<Peak> &peaks) {
 
 KitFiles BuildKitFiles(const SourceSet &s) {
     std::vector<NavAid> aids = ReadNavDat(s.navDat);
-    std::vector<KitAirport> airports = SelectAirports(ReadOurAirports(s.airportsJson, s.countriesJson), ReadAptDat(s.aptDat));
+    std::vector<KitAirport> airports =
+        SelectAirports(ReadOurAirports(s.airportsJson, s.countriesJson), ReadAptDat(s.aptDat));
     IlsFrequencies ils = FrequenciesOf(aids);
 
     KitFiles files;
@@ -307,11 +326,12 @@ KitFiles BuildKitFiles(const SourceSet &s) {
     files["ndb.nav"] = StationFile(aids, 2, kCapacities.NdbTable.capacity);
     files["ils.nav"] = IlsFile(aids, airports);
     files["Intersection.nav"] = IntersectionFile(ReadFixDat(s.fixDat), ReadAirwayPoints(s.awyDat), airports);
-    files["Coast.nav"] = LineFile(ReadTopologyArcs(s.land, "land"),
-                                  "Coastlines: Natural Earth 1:50m land, simplified", kCapacities.CoastLayer.capacity);
-    files["Borders.nav"] = LineFile(ReadSharedArcs(s.countries, "countries"),
-                                    "Land borders: Natural Earth 1:50m countries, simplified",
-                                    kCapacities.BorderLayer.capacity);
+    files["Coast.nav"] =
+        LineFile(ReadTopologyArcs(s.land, "land"), "Coastlines: Natural Earth 1:50m land, simplified",
+                 kCapacities.CoastLayer.capacity);
+    files["Borders.nav"] =
+        LineFile(ReadSharedArcs(s.countries, "countries"),
+                 "Land borders: Natural Earth 1:50m countries, simplified", kCapacities.BorderLayer.capacity);
     files["Train.nav"] = Joined({"# Train lines: none are drawn by the kit"});
     files["Hills.nav"] = HillsFile(ReadPeaks(s.peaks));
     return files;

@@ -47,8 +47,8 @@ std::string RightAligned(const std::string &text, size_t width) {
 std::string PositionText(double lat, double lon) {
     DegreesMinutes la = SplitDegrees(lat, 2);
     DegreesMinutes lo = SplitDegrees(lon, 2);
-    return std::string(la.negative ? "S" : "N") + Padded(la.degrees, 2) + " " + FixedDecimals(la.minutes, 2) + " " +
-           (lo.negative ? "W" : "E") + Padded(lo.degrees, 3) + " " + FixedDecimals(lo.minutes, 2);
+    return std::string(la.negative ? "S" : "N") + Padded(la.degrees, 2) + " " + FixedDecimals(la.minutes, 2) +
+           " " + (lo.negative ? "W" : "E") + Padded(lo.degrees, 3) + " " + FixedDecimals(lo.minutes, 2);
 }
 
 std::string RunwayLine(const std::string &identifier, double lat, double lon, int heading, int lengthMetres,
@@ -56,13 +56,16 @@ std::string RunwayLine(const std::string &identifier, double lat, double lon, in
     std::string id = identifier.substr(0, 9);
     id.resize(9, ' ');
     return id + RightAligned(FixedDecimals(lat, 6), 10) + RightAligned(FixedDecimals(lon, 6), 11) + " " +
-           RightAligned(std::to_string(heading), 3) + " " + RightAligned(std::to_string(lengthMetres), 5) + text;
+           RightAligned(std::to_string(heading), 3) + " " + RightAligned(std::to_string(lengthMetres), 5) +
+           text;
 }
 
 namespace {
 
 constexpr double kEarthRadiusMetres = 6'371'008.8;
-double Radians(double degrees) { return degrees * std::numbers::pi / 180; }
+double Radians(double degrees) {
+    return degrees * std::numbers::pi / 180;
+}
 
 } // namespace
 

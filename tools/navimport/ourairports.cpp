@@ -14,16 +14,20 @@ namespace {
 QJsonArray ReadJsonArray(const std::filesystem::path &file) {
     std::string bytes = ReadSourceBytes(file);
     QJsonParseError error{};
-    QJsonDocument doc = QJsonDocument::fromJson(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &error);
+    QJsonDocument doc =
+        QJsonDocument::fromJson(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &error);
     if (error.error != QJsonParseError::NoError)
-        FailAt(file, 0, "not valid JSON at byte " + std::to_string(error.offset) + ": " +
-                            error.errorString().toStdString());
+        FailAt(file, 0,
+               "not valid JSON at byte " + std::to_string(error.offset) + ": " +
+                   error.errorString().toStdString());
     if (!doc.isArray())
         FailAt(file, 0, "expected a JSON array of records");
     return doc.array();
 }
 
-std::string Field(const QJsonObject &o, const char *name) { return o.value(name).toString().toStdString(); }
+std::string Field(const QJsonObject &o, const char *name) {
+    return o.value(name).toString().toStdString();
+}
 
 } // namespace
 
@@ -55,7 +59,8 @@ std::vector<OurAirport> ReadOurAirports(const std::filesystem::path &airportsJso
         a.lat = o.value("latitude_deg").toString().toDouble(&latOk);
         a.lon = o.value("longitude_deg").toString().toDouble(&lonOk);
         if (!latOk || !lonOk)
-            FailAt(airportsJson, 0, "record " + std::to_string(record) + " (" + a.ident + ") has no valid position");
+            FailAt(airportsJson, 0,
+                   "record " + std::to_string(record) + " (" + a.ident + ") has no valid position");
         auto country = countryNames.find(Field(o, "iso_country"));
         a.country = country != countryNames.end() ? country->second : o.value("iso_country").toString();
         airports.push_back(std::move(a));

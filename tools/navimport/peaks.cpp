@@ -34,7 +34,8 @@ std::vector<Peak> ReadPeaks(const std::filesystem::path &file) {
         if (line.empty() || line[0] == '#')
             return;
         std::vector<std::string> f = SplitFields(line, ';');
-        std::vector<std::string> position = f.size() == 3 ? SplitFields(f[2], ' ') : std::vector<std::string>{};
+        std::vector<std::string> position =
+            f.size() == 3 ? SplitFields(f[2], ' ') : std::vector<std::string>{};
         Peak peak;
         peak.name = KitText(DecodeSourceText(f[0]));
         if (position.size() != 4 || !ReadInt(f[1], peak.elevationFeet) ||

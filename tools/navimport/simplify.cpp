@@ -9,8 +9,12 @@ namespace {
 
 constexpr double kEdgeLon = 179.9999;
 
-bool OnAntimeridian(GeoPoint p) { return std::fabs(p.lon) >= 179.99999; }
-bool OnSouthEdge(GeoPoint p) { return p.lat <= -89.99; }
+bool OnAntimeridian(GeoPoint p) {
+    return std::fabs(p.lon) >= 179.99999;
+}
+bool OnSouthEdge(GeoPoint p) {
+    return p.lat <= -89.99;
+}
 
 bool Drawable(GeoPoint a, GeoPoint b) {
     if (std::fabs(a.lon - b.lon) > 180)
@@ -35,7 +39,8 @@ double DistanceToSegment(GeoPoint p, GeoPoint a, GeoPoint b) {
     return std::sqrt(ex * ex + ey * ey);
 }
 
-void KeepFarPoints(const GeoLine &line, size_t first, size_t last, double tolerance, std::vector<bool> &keep) {
+void KeepFarPoints(const GeoLine &line, size_t first, size_t last, double tolerance,
+                   std::vector<bool> &keep) {
     if (last <= first + 1)
         return;
     double farthest = -1;
@@ -55,10 +60,10 @@ void KeepFarPoints(const GeoLine &line, size_t first, size_t last, double tolera
 }
 
 double Extent(const GeoLine &line) {
-    auto [minLon, maxLon] = std::minmax_element(line.begin(), line.end(),
-                                                [](GeoPoint a, GeoPoint b) { return a.lon < b.lon; });
-    auto [minLat, maxLat] = std::minmax_element(line.begin(), line.end(),
-                                                [](GeoPoint a, GeoPoint b) { return a.lat < b.lat; });
+    auto [minLon, maxLon] =
+        std::minmax_element(line.begin(), line.end(), [](GeoPoint a, GeoPoint b) { return a.lon < b.lon; });
+    auto [minLat, maxLat] =
+        std::minmax_element(line.begin(), line.end(), [](GeoPoint a, GeoPoint b) { return a.lat < b.lat; });
     return std::hypot(maxLon->lon - minLon->lon, maxLat->lat - minLat->lat);
 }
 

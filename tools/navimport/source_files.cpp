@@ -69,19 +69,32 @@ namespace {
 // Letters without a decomposition that Windows-1252 lacks.
 QChar BaseLetter(QChar c) {
     switch (c.unicode()) {
-    case 0x0141: return QChar('L'); // Ł
-    case 0x0142: return QChar('l');
-    case 0x0110: return QChar('D'); // Đ
-    case 0x0111: return QChar('d');
-    case 0x0131: return QChar('i'); // dotless i
-    case 0x0127: return QChar('h'); // ħ
-    case 0x0126: return QChar('H');
-    case 0x2010: case 0x2011: case 0x2012: return QChar('-');
-    default: return c;
+    case 0x0141:
+        return QChar('L'); // Ł
+    case 0x0142:
+        return QChar('l');
+    case 0x0110:
+        return QChar('D'); // Đ
+    case 0x0111:
+        return QChar('d');
+    case 0x0131:
+        return QChar('i'); // dotless i
+    case 0x0127:
+        return QChar('h'); // ħ
+    case 0x0126:
+        return QChar('H');
+    case 0x2010:
+    case 0x2011:
+    case 0x2012:
+        return QChar('-');
+    default:
+        return c;
     }
 }
 
-bool FitsWindows1252(QChar c) { return ToWindows1252(QString(c)) != "?" || c == QChar('?'); }
+bool FitsWindows1252(QChar c) {
+    return ToWindows1252(QString(c)) != "?" || c == QChar('?');
+}
 
 } // namespace
 

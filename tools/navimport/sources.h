@@ -11,9 +11,9 @@ namespace qelvar::import {
 
 // apt.dat (X-Plane 1000 layout, FlightGear's copy)
 struct AptRunway {
-    std::string end1, end2;     // "07C", "25C"
-    double lat1 = 0, lon1 = 0;  // physical end of end 1
-    double lat2 = 0, lon2 = 0;  // physical end of end 2
+    std::string end1, end2;    // "07C", "25C"
+    double lat1 = 0, lon1 = 0; // physical end of end 1
+    double lat2 = 0, lon2 = 0; // physical end of end 2
     double widthMetres = 0;
     int surface = 0;
 };
@@ -29,15 +29,15 @@ std::map<std::string, AptAirport> ReadAptDat(const std::filesystem::path &file);
 
 // nav.dat (810 layout)
 struct NavAid {
-    int code = 0;              // 2 NDB, 3 VOR, 4 ILS localizer, 5 LOC
+    int code = 0; // 2 NDB, 3 VOR, 4 ILS localizer, 5 LOC
     double lat = 0, lon = 0;
-    int frequency = 0;         // NDB kHz, others MHz x 100
-    double course = 0;         // localizers: true course
+    int frequency = 0; // NDB kHz, others MHz x 100
+    double course = 0; // localizers: true course
     std::string ident;
-    QString name;              // VOR/NDB: name without its type word
-    std::string kind;          // VOR/NDB: "VOR-DME", "NDB", ... (the last word of the name)
-    std::string airport;       // localizers: ICAO of the airport
-    std::string runway;        // localizers: runway
+    QString name;        // VOR/NDB: name without its type word
+    std::string kind;    // VOR/NDB: "VOR-DME", "NDB", ... (the last word of the name)
+    std::string airport; // localizers: ICAO of the airport
+    std::string runway;  // localizers: runway
 };
 
 std::vector<NavAid> ReadNavDat(const std::filesystem::path &file);

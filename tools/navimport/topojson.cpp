@@ -31,7 +31,8 @@ void CollectArcIndices(const QJsonValue &value, std::set<int> &into) {
 Topology ReadTopology(const std::filesystem::path &file, const std::string &objectName) {
     std::string bytes = ReadSourceBytes(file);
     QJsonParseError error{};
-    QJsonDocument doc = QJsonDocument::fromJson(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &error);
+    QJsonDocument doc =
+        QJsonDocument::fromJson(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         FailAt(file, 0, "not a valid TopoJSON document: " + error.errorString().toStdString());
     QJsonObject root = doc.object();
