@@ -13,18 +13,11 @@
 namespace qelvar {
 namespace {
 
-class QuietScreen : public StartupScreen {
-public:
-    void ShowPicture(const std::string &) override {}
-    void ProcessEvents() override {}
-    void OpenMainWindow() override {}
-};
-
 NavDatabase &BundledData() {
     static NavDatabase *db = [] {
         auto *loaded = new NavDatabase;
         RecordingMessageSink sink;
-        QuietScreen screen;
+        HeadlessStartupScreen screen;
         std::string step;
         RunLoadingSequence(*loaded, QELVAR_DATA_DIR, sink, screen, step);
         loaded->LayerFlags.Intersections = true; // every layer on
@@ -98,7 +91,7 @@ void LoadAllNavFiles(benchmark::State &state) {
     for (auto _ : state) {
         NavDatabase db;
         RecordingMessageSink sink;
-        QuietScreen screen;
+        HeadlessStartupScreen screen;
         std::string step;
         RunLoadingSequence(db, QELVAR_DATA_DIR, sink, screen, step);
         benchmark::DoNotOptimize(db.AirportTable.AirportCount);

@@ -95,25 +95,10 @@ void Displayrwy(MapPainter &p) {
     });
 }
 
-// The route: slot 0 gives the pen position; every later slot of the route that passes the
-// origin test is joined to the pen. The walk ends before the first free slot.
 void DrawRoute(MapPainter &p) {
-    const RoutePointTable &route = p.scene.route;
     p.canvas.SetColor(kRouteColor);
-    int n = 0;
-    while (n < kRouteSlots && !IsFreeSlot(route[n]))
-        ++n;
-    if (n == 0)
-        return;
-    TwipPoint pen = p.Screen(route[0].X, route[0].Y);
-    for (int i = 1; i < n; ++i) {
-        if (!p.PassesOrigin(route[i].X, route[i].Y))
-            continue;
-        TwipPoint next = p.Screen(route[i].X, route[i].Y);
-        if (next.x != 0)
-            p.canvas.Line(pen.x, pen.y, next.x, next.y);
-        pen = next;
-    }
+    WalkRoute(p.scene.route, p.view(),
+              [&](TwipPoint from, TwipPoint to) { p.canvas.Line(from.x, from.y, to.x, to.y); });
 }
 
 } // namespace qelvar

@@ -12,17 +12,6 @@ namespace qelvar {
 
 namespace {
 
-constexpr Rgb kHillColor{97, 97, 97};
-constexpr Rgb kHillLabelColor{255, 192, 128};
-constexpr Rgb kVorColor{0, 0, 255};
-constexpr Rgb kNdbColor{255, 0, 0};
-constexpr Rgb kIlsColor{0, 255, 0};
-constexpr Rgb kIlsLabelColor{255, 0, 255};
-constexpr Rgb kIntersectionColor{255, 68, 128};
-constexpr Rgb kIntersectionLabelColor{192, 0, 192};
-constexpr Rgb kInternationalColor{0, 0, 0};
-constexpr Rgb kLocalColor{64, 64, 64};
-
 // The drawing colour of a peak. The name is read as a number first (its leading numeric part);
 // every peak gets the same colour whatever it is.
 void HillColor(Canvas &canvas, const std::string &name) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "maps/mapview/hit_list.h"
+#include "maps/mapview/map_colors.h"
 #include "maps/mapview/map_view.h"
 #include "maps/mapview/route_points.h"
 #include "maps/navdata/nav_database.h"
@@ -30,14 +31,6 @@ struct RedrawResult {
     std::optional<std::string> displayText; // replaces txtDisplay (the marked airport's block)
     bool ringsDrawn = false;                // the marker drew its rings: hide the route box
 };
-
-inline constexpr Rgb kCentreMarkColor{255, 255, 0};
-inline constexpr Rgb kCoastColor{0, 0, 255};
-inline constexpr Rgb kBorderColor{0, 0, 0};
-inline constexpr Rgb kRunwayLayerColor{128, 128, 128};
-inline constexpr Rgb kRunwayColor{0, 0, 0};
-inline constexpr Rgb kRouteColor{255, 0, 255};
-inline constexpr Rgb kMarkerColor{255, 128, 128};
 
 RedrawResult RedrawMap(MapScene &scene, Canvas &canvas);
 

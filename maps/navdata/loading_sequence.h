@@ -23,6 +23,14 @@ public:
     virtual void OpenMainWindow() = 0;
 };
 
+// A start-up screen that shows nothing: loading without a window (benchmarks, tools, tests).
+class HeadlessStartupScreen : public StartupScreen {
+public:
+    void ShowPicture(const std::string &) override {}
+    void ProcessEvents() override {}
+    void OpenMainWindow() override {}
+};
+
 // Levels 1 ... 12: 2, 5, 10, 20, 40, 78, 156, 312, 625, 1250, 2500, 5000.
 void FillZoomScale(NavDatabase &db);
 

@@ -9,13 +9,9 @@ namespace qelvar {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kCoastBlue{0, 0, 255};
 constexpr Rgb kThresholdColor{128, 0, 64};
 constexpr Rgb kPaperIlsColor{0, 128, 0};
 constexpr Rgb kPaperIntersectionColor{255, 0, 255};
-constexpr Rgb kVorColor{0, 0, 255};
-constexpr Rgb kNdbColor{255, 0, 0};
-constexpr Rgb kLocalColor{64, 64, 64};
 
 // The page being drawn: the scene, the canvas, and the font size in effect (labels may use it).
 struct Page {
@@ -47,7 +43,7 @@ void PrintCoast(Page &page) {
     Trapped(page, "DisplayCoast", [&] {
         const PolylineLayer &coast = page.db().CoastLayer;
         page.canvas.SetLineWidth(2);
-        page.canvas.SetColor(kCoastBlue);
+        page.canvas.SetColor(kCoastColor);
         for (int32_t i = 0; i <= coast.count; ++i)
             if (coast.XAt(i) != 0 && coast.XAt(i + 1) != 0 && page.PassesOrigin(coast.XAt(i), coast.YAt(i)))
                 page.Clip(page.At(coast.XAt(i), coast.YAt(i)), page.At(coast.XAt(i + 1), coast.YAt(i + 1)));
@@ -271,22 +267,9 @@ void PrintAirports(Page &page) {
 
 // The route in black, walked as on the map, not clipped.
 void PrintRoute(Page &page) {
-    const RoutePointTable &route = page.scene.route;
     page.canvas.SetColor(kBlack);
-    int n = 0;
-    while (n < kRouteSlots && !IsFreeSlot(route[n]))
-        ++n;
-    if (n == 0)
-        return;
-    TwipPoint pen = page.At(route[0].X, route[0].Y);
-    for (int i = 1; i < n; ++i) {
-        if (!page.PassesOrigin(route[i].X, route[i].Y))
-            continue;
-        TwipPoint next = page.At(route[i].X, route[i].Y);
-        if (next.x != 0)
-            page.canvas.Line(pen.x, pen.y, next.x, next.y);
-        pen = next;
-    }
+    WalkRoute(page.scene.route, page.scene.view,
+              [&](TwipPoint from, TwipPoint to) { page.canvas.Line(from.x, from.y, to.x, to.y); });
 }
 
 void ClampScale(MapView &view) {

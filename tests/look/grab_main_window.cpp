@@ -9,13 +9,6 @@
 
 namespace {
 
-class QuietScreen : public qelvar::StartupScreen {
-public:
-    void ShowPicture(const std::string &) override {}
-    void ProcessEvents() override {}
-    void OpenMainWindow() override {}
-};
-
 // The view at a scale with the map position (lon, lat) at the centre mark.
 void Centre(qelvar::MapView &view, int32_t scale, double lon, double lat) {
     view.ScaleX = view.ScaleY = scale;
@@ -34,7 +27,7 @@ int main(int argc, char *argv[]) {
     QString out = argv[1];
     qelvar::NavDatabase db;
     qelvar::RecordingMessageSink sink;
-    QuietScreen screen;
+    qelvar::HeadlessStartupScreen screen;
     std::string step;
     qelvar::RecordingLauncher launcher;
     qelvar::Form2 form(db, {sink, launcher, out.toStdString(), [] {}, false});

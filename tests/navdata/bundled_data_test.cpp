@@ -11,19 +11,12 @@
 namespace qelvar {
 namespace {
 
-class QuietScreen : public StartupScreen {
-public:
-    void ShowPicture(const std::string &) override {}
-    void ProcessEvents() override {}
-    void OpenMainWindow() override {}
-};
-
 class BundledData : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         db = new NavDatabase;
         RecordingMessageSink sink;
-        QuietScreen screen;
+        HeadlessStartupScreen screen;
         std::string step;
         RunLoadingSequence(*db, testing::DataDir(), sink, screen, step);
         messages = sink.boxes.size();

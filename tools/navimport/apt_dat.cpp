@@ -12,12 +12,7 @@ namespace qelvar::import {
 std::map<std::string, AptAirport> ReadAptDat(const std::filesystem::path &file) {
     std::map<std::string, AptAirport> airports;
     AptAirport *current = nullptr;
-    ForEachSourceLine(file, [&](const std::string &line, long number) {
-        if (number <= 2)
-            return; // "I" and the version line
-        Tokens t(line, file, number);
-        if (t.empty() || t.Text(0) == "99")
-            return;
+    ForEachDataRow(file, [&](const Tokens &t) {
         const std::string &code = t.Text(0);
         if (code == "1" || code == "16" || code == "17") {
             t.Require(5, "an airport header needs elevation, tower, (unused) and ident");

@@ -7,12 +7,7 @@ namespace qelvar::import {
 
 std::vector<NavAid> ReadNavDat(const std::filesystem::path &file) {
     std::vector<NavAid> aids;
-    ForEachSourceLine(file, [&](const std::string &line, long number) {
-        if (number <= 2)
-            return;
-        Tokens t(line, file, number);
-        if (t.empty() || t.Text(0) == "99")
-            return;
+    ForEachDataRow(file, [&](const Tokens &t) {
         int code = t.Int(0);
         if (code < 2 || code > 5)
             return;
@@ -41,12 +36,7 @@ std::vector<NavAid> ReadNavDat(const std::filesystem::path &file) {
 
 std::vector<Fix> ReadFixDat(const std::filesystem::path &file) {
     std::vector<Fix> fixes;
-    ForEachSourceLine(file, [&](const std::string &line, long number) {
-        if (number <= 2)
-            return;
-        Tokens t(line, file, number);
-        if (t.empty() || t.Text(0) == "99")
-            return;
+    ForEachDataRow(file, [&](const Tokens &t) {
         t.Require(3, "a fix row has latitude, longitude and ident");
         fixes.push_back({t.Text(2), t.Number(0), t.Number(1)});
     });
@@ -55,12 +45,7 @@ std::vector<Fix> ReadFixDat(const std::filesystem::path &file) {
 
 std::vector<Fix> ReadAirwayPoints(const std::filesystem::path &file) {
     std::vector<Fix> points;
-    ForEachSourceLine(file, [&](const std::string &line, long number) {
-        if (number <= 2)
-            return;
-        Tokens t(line, file, number);
-        if (t.empty() || t.Text(0) == "99")
-            return;
+    ForEachDataRow(file, [&](const Tokens &t) {
         t.Require(10, "an airway segment has two named points, type, levels and names");
         points.push_back({t.Text(0), t.Number(1), t.Number(2)});
         points.push_back({t.Text(3), t.Number(4), t.Number(5)});

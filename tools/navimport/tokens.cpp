@@ -51,4 +51,14 @@ std::string Tokens::Rest(size_t i) const {
     return rest;
 }
 
+void ForEachDataRow(const std::filesystem::path &file, const std::function<void(const Tokens &)> &onRow) {
+    ForEachSourceLine(file, [&](const std::string &line, long number) {
+        if (number <= 2)
+            return;
+        Tokens t(line, file, number);
+        if (!t.empty() && t.Text(0) != "99")
+            onRow(t);
+    });
+}
+
 } // namespace qelvar::import

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,5 +26,9 @@ private:
     const std::filesystem::path &file_;
     long line_;
 };
+
+// Every data row of an X-Plane style file: the two header lines ("I" and the version), empty
+// lines and the closing "99" are passed over.
+void ForEachDataRow(const std::filesystem::path &file, const std::function<void(const Tokens &)> &onRow);
 
 } // namespace qelvar::import
