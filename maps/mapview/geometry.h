@@ -40,6 +40,11 @@ void LineClip(Canvas &canvas, MessageSink &sink, int32_t &x1, int32_t &y1, int32
 // x2, y2 as they were.
 void CalcSegment(int32_t x, int32_t y, int32_t course, double distance, int32_t &x2, int32_t &y2);
 
+// The opposite course: c + 180, less 360 above 360 (180 gives 360, 0 and 360 give 180).
+inline int32_t ReciprocalCourse(int32_t c) {
+    return c + 180 > 360 ? c - 180 : c + 180;
+}
+
 // Arc cosines; an argument at or beyond +1 gives 0, at or beyond -1 gives 180 degrees (pi).
 double AcosDegrees(double x);
 double AcosRadians(double x);

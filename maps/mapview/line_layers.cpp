@@ -80,10 +80,7 @@ void Displayrwy(MapPainter &p) {
             LineClip(p.canvas, p.scene.sink, from.x, from.y, e.x, e.y);
             p.canvas.SetLineWidth(1);
             if (p.scale() < 60) {
-                int32_t back = r.Heading + 180;
-                if (back > 360)
-                    back -= 360;
-                for (int32_t course : {r.Heading, back}) {
+                for (int32_t course : {r.Heading, ReciprocalCourse(r.Heading)}) {
                     UnitPoint far{r.X, r.Y};
                     CalcSegment(r.X, r.Y, course, 10, far.X, far.Y);
                     TwipPoint f = p.Screen(far.X, far.Y);

@@ -43,10 +43,8 @@ std::string AirportTextOf(const Airport &a, AirportText which) {
 }
 
 TwipPoint IlsCourseEnd(const MapView &view, const IlsEntry &ils) {
-    int32_t c = RoundToInt32(ils.Course);
-    int32_t reciprocal = c > 180 ? c - 180 : c + 180;
     UnitPoint end{ils.X, ils.Y};
-    CalcSegment(ils.X, ils.Y, reciprocal, 10, end.X, end.Y);
+    CalcSegment(ils.X, ils.Y, ReciprocalCourse(RoundToInt32(ils.Course)), 10, end.X, end.Y);
     return ToScreen(view, end.X, end.Y);
 }
 

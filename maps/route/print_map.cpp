@@ -94,10 +94,9 @@ void PrintRunways(Page &page) {
             page.Clip(at, end);
             page.canvas.SetLineWidth(1);
             if (page.scale() < 60) {
-                int32_t back = r.Heading + 180 > 360 ? r.Heading + 180 - 360 : r.Heading + 180;
                 page.canvas.SetLineWidth(2);
                 page.Clip(at, RunwayEnd(page, r, r.Heading, 10));
-                page.Clip(at, RunwayEnd(page, r, back, 10));
+                page.Clip(at, RunwayEnd(page, r, ReciprocalCourse(r.Heading), 10));
                 page.canvas.SetLineWidth(15);
                 page.Clip(at, end);
                 page.canvas.SetLineWidth(1);
