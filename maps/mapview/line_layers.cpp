@@ -60,35 +60,34 @@ void Displayrwy(MapPainter &p) {
     Trapped(p, "Displayrwy", [&] {
         const PointTable<Runway> &runways = p.db().RunwayTable;
         p.canvas.SetColor(kRunwayLayerColor);
-        for (int32_t i = 0; i < runways.count; ++i) {
-            const Runway &r = runways.entries[i];
-            if (r.X == 0 || !p.PassesOrigin(r.X, r.Y))
-                continue;
-            TwipPoint at = p.Screen(r.X, r.Y);
-            if (!InClipRect(at.x, at.y))
-                continue;
-            UnitPoint end{r.X, r.Y};
-            CalcSegment(r.X, r.Y, r.Heading, r.DrawLength, end.X, end.Y);
-            TwipPoint e = p.Screen(end.X, end.Y);
-            if (p.scale() >= 500) {
-                p.canvas.SetColor(kRunwayLayerColor);
-                continue;
-            }
-            p.canvas.SetColor(kRunwayColor);
-            p.canvas.SetLineWidth(4);
-            TwipPoint from = at;
-            LineClip(p.canvas, p.scene.sink, from.x, from.y, e.x, e.y);
-            p.canvas.SetLineWidth(1);
-            if (p.scale() < 60) {
-                for (int32_t course : {r.Heading, ReciprocalCourse(r.Heading)}) {
-                    UnitPoint far{r.X, r.Y};
-                    CalcSegment(r.X, r.Y, course, 10, far.X, far.Y);
-                    TwipPoint f = p.Screen(far.X, far.Y);
-                    from = at;
-                    LineClip(p.canvas, p.scene.sink, from.x, from.y, f.x, f.y);
-                }
-            }
-        }
+        ForEachPastOrigin(runways.entries, runways.count, p.view(),
+                          [&](int32_t, const Runway &r, TwipPoint at) {
+                              if (r.X == 0)
+                                  return;
+                              if (!InClipRect(at.x, at.y))
+                                  return;
+                              UnitPoint end{r.X, r.Y};
+                              CalcSegment(r.X, r.Y, r.Heading, r.DrawLength, end.X, end.Y);
+                              TwipPoint e = p.Screen(end.X, end.Y);
+                              if (p.scale() >= 500) {
+                                  p.canvas.SetColor(kRunwayLayerColor);
+                                  return;
+                              }
+                              p.canvas.SetColor(kRunwayColor);
+                              p.canvas.SetLineWidth(4);
+                              TwipPoint from = at;
+                              LineClip(p.canvas, p.scene.sink, from.x, from.y, e.x, e.y);
+                              p.canvas.SetLineWidth(1);
+                              if (p.scale() < 60) {
+                                  for (int32_t course : {r.Heading, ReciprocalCourse(r.Heading)}) {
+                                      UnitPoint far{r.X, r.Y};
+                                      CalcSegment(r.X, r.Y, course, 10, far.X, far.Y);
+                                      TwipPoint f = p.Screen(far.X, far.Y);
+                                      from = at;
+                                      LineClip(p.canvas, p.scene.sink, from.x, from.y, f.x, f.y);
+                                  }
+                              }
+                          });
     });
 }
 

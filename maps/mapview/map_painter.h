@@ -15,7 +15,7 @@ struct MapPainter {
     int32_t scale() const { return scene.view.ScaleX; }
     TwipPoint Screen(int32_t X, int32_t Y) const { return ToScreen(scene.view, X, Y); }
     // Point objects and route points are considered only right and below the view origin.
-    bool PassesOrigin(int32_t X, int32_t Y) const { return X > scene.view.OriginX && Y > scene.view.OriginY; }
+    bool PassesOrigin(int32_t X, int32_t Y) const { return PassesOriginTest(scene.view, X, Y); }
 };
 
 // The line layers and the route (line_layers.cpp).

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace qelvar {
 
@@ -44,6 +45,22 @@ inline TwipPoint ToScreen(const MapView &view, int32_t X, int32_t Y) {
     return {RoundToInt32(static_cast<double>(dx) / view.ScaleX),
             RoundToInt32(static_cast<double>(dy) / view.ScaleY)};
 }
+// Point objects and route points are drawn only right of and below the view origin (strictly);
+// what lies beyond the right or bottom edge is left to the picture's own clipping.
+inline bool PassesOriginTest(const MapView &view, int32_t X, int32_t Y) {
+    return X > view.OriginX && Y > view.OriginY;
+}
+
+// Calls draw(index, entry, picture position) for the entries 0 ... count - 1 that pass the origin test.
+template <typename Entry, typename Draw>
+void ForEachPastOrigin(const std::vector<Entry> &entries, int32_t count, const MapView &view, Draw draw) {
+    for (int32_t i = 0; i < count; ++i) {
+        const Entry &entry = entries[i];
+        if (PassesOriginTest(view, entry.X, entry.Y))
+            draw(i, entry, ToScreen(view, entry.X, entry.Y));
+    }
+}
+
 // Map position of a click: the twips rounded first, then X = x * ScaleX + OriginX in 32 bits.
 UnitPoint ToMap(const MapView &view, float x, float y);
 // Map position under the mouse: computed in double precision and rounded once.

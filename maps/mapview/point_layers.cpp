@@ -23,25 +23,23 @@ void HillColor(Canvas &canvas, const std::string &name) {
 void IlsListPass(MapPainter &p) {
     const PointTable<IlsEntry> &table = p.db().IlsTable;
     p.result.displayAppend += "\r\n----- ILS -----\r\n";
-    for (int32_t i = 0; i < table.count; ++i) {
-        const IlsEntry &ils = table.entries[i];
-        if (!p.PassesOrigin(ils.X, ils.Y))
-            continue;
-        TwipPoint at = p.Screen(ils.X, ils.Y);
-        if (!InClipRect(at.x, at.y))
-            continue;
-        p.scene.hits.Append(i, "ILS", at.x, at.y);
-        p.canvas.SetColor(kIlsColor);
-        p.canvas.Point(at.x, at.y);
-        p.canvas.Circle(at.x, at.y, 10);
-        p.canvas.Circle(at.x, at.y, 40);
-        std::string course = ShortestDecimal(ils.Course);
-        int32_t labelX = ils.Course <= 180 ? at.x + 150 : at.x - 800;
-        p.canvas.SetColor(kIlsLabelColor);
-        p.canvas.Text(labelX, at.y - 100, ils.Text0 + " " + ils.Text1, 6);
-        p.canvas.Text(labelX, at.y + 50, ils.Text2 + " - " + course + " DEG", 6);
-        p.result.displayAppend += ils.Text0 + " " + ils.Text1 + " " + ils.Text2 + " - " + course + " DEG\r\n";
-    }
+    ForEachPastOrigin(table.entries, table.count, p.view(),
+                      [&](int32_t i, const IlsEntry &ils, TwipPoint at) {
+                          if (!InClipRect(at.x, at.y))
+                              return;
+                          p.scene.hits.Append(i, "ILS", at.x, at.y);
+                          p.canvas.SetColor(kIlsColor);
+                          p.canvas.Point(at.x, at.y);
+                          p.canvas.Circle(at.x, at.y, 10);
+                          p.canvas.Circle(at.x, at.y, 40);
+                          std::string course = ShortestDecimal(ils.Course);
+                          int32_t labelX = ils.Course <= 180 ? at.x + 150 : at.x - 800;
+                          p.canvas.SetColor(kIlsLabelColor);
+                          p.canvas.Text(labelX, at.y - 100, ils.Text0 + " " + ils.Text1, 6);
+                          p.canvas.Text(labelX, at.y + 50, ils.Text2 + " - " + course + " DEG", 6);
+                          p.result.displayAppend +=
+                              ils.Text0 + " " + ils.Text1 + " " + ils.Text2 + " - " + course + " DEG\r\n";
+                      });
 }
 
 } // namespace
@@ -51,12 +49,9 @@ void DisplayHills(MapPainter &p) {
     if (!row)
         return;
     const PointTable<Hill> &table = p.db().HillTable;
-    for (int32_t i = 0; i < table.count; ++i) {
-        const Hill &hill = table.entries[i];
-        // Comment lines of the file leave empty entries: there is no peak to draw.
-        if (hill.X == 0 || !p.PassesOrigin(hill.X, hill.Y))
-            continue;
-        TwipPoint at = p.Screen(hill.X, hill.Y);
+    ForEachPastOrigin(table.entries, table.count, p.view(), [&](int32_t, const Hill &hill, TwipPoint at) {
+        if (hill.X == 0)
+            return; // a comment line's empty entry: no peak
         try {
             HillColor(p.canvas, hill.Name);
         } catch (const RuntimeError &error) {
@@ -71,7 +66,7 @@ void DisplayHills(MapPainter &p) {
             p.canvas.Text(at.x - 200, at.y - 150, hill.Name, 5);
         if (row->elevation)
             p.canvas.Text(at.x - 200, at.y - 250, hill.Elevation, 5);
-    }
+    });
 }
 
 void DisplayVors(MapPainter &p) {
@@ -80,23 +75,20 @@ void DisplayVors(MapPainter &p) {
         return;
     const PointTable<VorStation> &table = p.db().VorTable;
     p.canvas.SetColor(kVorColor);
-    for (int32_t i = 0; i < table.count; ++i) {
-        const VorStation &vor = table.entries[i];
-        if (!p.PassesOrigin(vor.X, vor.Y))
-            continue;
-        TwipPoint at = p.Screen(vor.X, vor.Y);
-        if (row->circle == 0) {
+    ForEachPastOrigin(
+        table.entries, table.count, p.view(), [&](int32_t i, const VorStation &vor, TwipPoint at) {
+            if (row->circle == 0) {
+                p.canvas.Point(at.x, at.y);
+                return;
+            }
+            if (!InClipRect(at.x, at.y))
+                return;
             p.canvas.Point(at.x, at.y);
-            continue;
-        }
-        if (!InClipRect(at.x, at.y))
-            continue;
-        p.canvas.Point(at.x, at.y);
-        p.canvas.Circle(at.x, at.y, row->circle);
-        for (const VorLabel &label : row->labels)
-            p.canvas.Text(at.x, at.y + label.dy, StationTextOf(vor, label.text), label.size);
-        p.scene.hits.Append(i, "VOR", at.x, at.y);
-    }
+            p.canvas.Circle(at.x, at.y, row->circle);
+            for (const VorLabel &label : row->labels)
+                p.canvas.Text(at.x, at.y + label.dy, StationTextOf(vor, label.text), label.size);
+            p.scene.hits.Append(i, "VOR", at.x, at.y);
+        });
 }
 
 void DisplayNdbs(MapPainter &p) {
@@ -105,27 +97,24 @@ void DisplayNdbs(MapPainter &p) {
         return;
     const PointTable<NdbStation> &table = p.db().NdbTable;
     p.canvas.SetColor(kNdbColor);
-    for (int32_t i = 0; i < table.count; ++i) {
-        const NdbStation &ndb = table.entries[i];
-        if (!p.PassesOrigin(ndb.X, ndb.Y))
-            continue;
-        TwipPoint at = p.Screen(ndb.X, ndb.Y);
-        if (row->circles.empty()) {
-            p.canvas.Point(at.x, at.y);
-            continue;
-        }
-        if (!InClipRect(at.x, at.y))
-            continue;
-        p.canvas.Point(at.x, at.y);
-        for (int r : row->circles)
-            p.canvas.Circle(at.x, at.y, r);
-        for (const NdbLabel &label : row->labels) {
-            auto length = static_cast<int32_t>(StationTextOf(ndb, label.lengthOf).size());
-            p.canvas.Text(at.x - label.perCharacter * length, at.y + label.dy, StationTextOf(ndb, label.text),
-                          label.size);
-        }
-        p.scene.hits.Append(i, "NDB", at.x, at.y);
-    }
+    ForEachPastOrigin(table.entries, table.count, p.view(),
+                      [&](int32_t i, const NdbStation &ndb, TwipPoint at) {
+                          if (row->circles.empty()) {
+                              p.canvas.Point(at.x, at.y);
+                              return;
+                          }
+                          if (!InClipRect(at.x, at.y))
+                              return;
+                          p.canvas.Point(at.x, at.y);
+                          for (int r : row->circles)
+                              p.canvas.Circle(at.x, at.y, r);
+                          for (const NdbLabel &label : row->labels) {
+                              auto length = static_cast<int32_t>(StationTextOf(ndb, label.lengthOf).size());
+                              p.canvas.Text(at.x - label.perCharacter * length, at.y + label.dy,
+                                            StationTextOf(ndb, label.text), label.size);
+                          }
+                          p.scene.hits.Append(i, "NDB", at.x, at.y);
+                      });
 }
 
 void DisplayIls(MapPainter &p) {
@@ -135,22 +124,19 @@ void DisplayIls(MapPainter &p) {
     if (p.scale() == 2)
         IlsListPass(p);
     const PointTable<IlsEntry> &table = p.db().IlsTable;
-    for (int32_t i = 0; i < table.count; ++i) {
-        const IlsEntry &ils = table.entries[i];
-        if (!p.PassesOrigin(ils.X, ils.Y))
-            continue;
-        TwipPoint at = p.Screen(ils.X, ils.Y);
-        if (!InClipRect(at.x, at.y))
-            continue;
-        p.canvas.SetColor(kIlsColor);
-        p.canvas.Point(at.x, at.y);
-        p.canvas.Circle(at.x, at.y, 10);
-        p.canvas.SetLineWidth(row->courseLineWidth);
-        TwipPoint end = IlsCourseEnd(p.view(), ils);
-        p.canvas.Line(at.x, at.y, end.x, end.y);
-        p.canvas.SetLineWidth(1);
-        p.scene.hits.Append(i, "ILS", at.x, at.y);
-    }
+    ForEachPastOrigin(table.entries, table.count, p.view(),
+                      [&](int32_t i, const IlsEntry &ils, TwipPoint at) {
+                          if (!InClipRect(at.x, at.y))
+                              return;
+                          p.canvas.SetColor(kIlsColor);
+                          p.canvas.Point(at.x, at.y);
+                          p.canvas.Circle(at.x, at.y, 10);
+                          p.canvas.SetLineWidth(row->courseLineWidth);
+                          TwipPoint end = IlsCourseEnd(p.view(), ils);
+                          p.canvas.Line(at.x, at.y, end.x, end.y);
+                          p.canvas.SetLineWidth(1);
+                          p.scene.hits.Append(i, "ILS", at.x, at.y);
+                      });
 }
 
 void DisplayIntersection(MapPainter &p) {
@@ -159,27 +145,24 @@ void DisplayIntersection(MapPainter &p) {
         if (!row)
             return;
         const PointTable<Intersection> &table = p.db().IntersectionTable;
-        for (int32_t i = 0; i < table.count; ++i) {
-            const Intersection &fix = table.entries[i];
-            if (!p.PassesOrigin(fix.X, fix.Y))
-                continue;
-            TwipPoint at = p.Screen(fix.X, fix.Y);
-            p.canvas.SetColor(kIntersectionColor);
-            if (row->triangle == 0) {
-                p.canvas.Point(at.x, at.y);
-            } else {
-                int n = row->triangle;
-                p.canvas.Line(at.x, at.y, at.x + n, at.y);
-                p.canvas.Line(at.x + n, at.y, at.x + n / 2, at.y - n);
-                p.canvas.Line(at.x + n / 2, at.y - n, at.x, at.y);
-            }
-            if (row->label) {
-                p.canvas.SetColor(kIntersectionLabelColor);
-                p.canvas.Text(at.x + row->dx, at.y + row->dy, fix.Name, row->size);
-            }
-            if (InClipRect(at.x, at.y))
-                p.scene.hits.Append(i, "INT", at.x, at.y);
-        }
+        ForEachPastOrigin(table.entries, table.count, p.view(),
+                          [&](int32_t i, const Intersection &fix, TwipPoint at) {
+                              p.canvas.SetColor(kIntersectionColor);
+                              if (row->triangle == 0) {
+                                  p.canvas.Point(at.x, at.y);
+                              } else {
+                                  int n = row->triangle;
+                                  p.canvas.Line(at.x, at.y, at.x + n, at.y);
+                                  p.canvas.Line(at.x + n, at.y, at.x + n / 2, at.y - n);
+                                  p.canvas.Line(at.x + n / 2, at.y - n, at.x, at.y);
+                              }
+                              if (row->label) {
+                                  p.canvas.SetColor(kIntersectionLabelColor);
+                                  p.canvas.Text(at.x + row->dx, at.y + row->dy, fix.Name, row->size);
+                              }
+                              if (InClipRect(at.x, at.y))
+                                  p.scene.hits.Append(i, "INT", at.x, at.y);
+                          });
     } catch (const RuntimeError &error) {
         ShowRoutineError(p.scene.sink, error, "DisplayIntersection", "Module3");
     }
@@ -191,26 +174,24 @@ void DisplayAirports(MapPainter &p) {
         return;
     const AirportTableData &table = p.db().AirportTable;
     bool localsShown = p.db().LayerFlags.LocalAirports;
-    for (int32_t i = 0; i < table.AirportCount; ++i) {
-        const Airport &airport = table.entries[i];
-        if (!p.PassesOrigin(airport.X, airport.Y))
-            continue;
-        TwipPoint at = p.Screen(airport.X, airport.Y);
-        if (row->inViewOnly && !InClipRect(at.x, at.y))
-            continue;
-        p.scene.hits.Append(i, airport.Type, at.x, at.y);
-        bool international = airport.Type == "AD";
-        if (!international && !localsShown)
-            continue;
-        const AirportStyle &style = international ? row->international : row->local;
-        p.canvas.SetColor(international ? kInternationalColor : kLocalColor);
-        if (style.point)
-            p.canvas.Point(at.x, at.y);
-        for (int r : style.circles)
-            p.canvas.Circle(at.x, at.y, r);
-        for (const AirportLabel &label : style.labels)
-            p.canvas.Text(at.x + label.dx, at.y + label.dy, AirportTextOf(airport, label.text), label.size);
-    }
+    ForEachPastOrigin(table.entries, table.AirportCount, p.view(),
+                      [&](int32_t i, const Airport &airport, TwipPoint at) {
+                          if (row->inViewOnly && !InClipRect(at.x, at.y))
+                              return;
+                          p.scene.hits.Append(i, airport.Type, at.x, at.y);
+                          bool international = airport.Type == "AD";
+                          if (!international && !localsShown)
+                              return;
+                          const AirportStyle &style = international ? row->international : row->local;
+                          p.canvas.SetColor(international ? kInternationalColor : kLocalColor);
+                          if (style.point)
+                              p.canvas.Point(at.x, at.y);
+                          for (int r : style.circles)
+                              p.canvas.Circle(at.x, at.y, r);
+                          for (const AirportLabel &label : style.labels)
+                              p.canvas.Text(at.x + label.dx, at.y + label.dy,
+                                            AirportTextOf(airport, label.text), label.size);
+                      });
 }
 
 } // namespace qelvar

@@ -28,7 +28,7 @@ void WalkRoute(const RoutePointTable &route, const MapView &view, DrawLine drawL
         return;
     TwipPoint pen = ToScreen(view, route[0].X, route[0].Y);
     for (int i = 1; i < n; ++i) {
-        if (!(route[i].X > view.OriginX && route[i].Y > view.OriginY))
+        if (!PassesOriginTest(view, route[i].X, route[i].Y))
             continue;
         TwipPoint next = ToScreen(view, route[i].X, route[i].Y);
         if (next.x != 0)

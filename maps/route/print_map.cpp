@@ -22,7 +22,7 @@ struct Page {
     const NavDatabase &db() const { return scene.db; }
     int32_t scale() const { return scene.view.ScaleX; }
     TwipPoint At(int32_t X, int32_t Y) const { return ToScreen(scene.view, X, Y); }
-    bool PassesOrigin(int32_t X, int32_t Y) const { return X > scene.view.OriginX && Y > scene.view.OriginY; }
+    bool PassesOrigin(int32_t X, int32_t Y) const { return PassesOriginTest(scene.view, X, Y); }
     void Text(int32_t x, int32_t y, const std::string &text, double size) {
         if (size != kSizeInEffect)
             fontSize = size;
@@ -77,31 +77,30 @@ void PrintRunways(Page &page) {
         return;
     Trapped(page, "Displayrwy", [&] {
         const PointTable<Runway> &runways = page.db().RunwayTable;
-        for (int32_t i = 0; i < runways.count; ++i) {
-            const Runway &r = runways.entries[i];
-            if (r.X == 0 || !page.PassesOrigin(r.X, r.Y))
-                continue;
-            TwipPoint at = page.At(r.X, r.Y);
-            if (!InClipRect(at.x, at.y)) // the screen's rectangle, not the page's
-                continue;
-            page.canvas.SetColor(kThresholdColor);
-            page.canvas.Point(at.x, at.y);
-            if (page.scale() >= 1000)
-                continue;
-            TwipPoint end = RunwayEnd(page, r, r.Heading, r.DrawLength);
-            page.canvas.SetColor(kBlack);
-            page.canvas.SetLineWidth(4);
-            page.Clip(at, end);
-            page.canvas.SetLineWidth(1);
-            if (page.scale() < 60) {
-                page.canvas.SetLineWidth(2);
-                page.Clip(at, RunwayEnd(page, r, r.Heading, 10));
-                page.Clip(at, RunwayEnd(page, r, ReciprocalCourse(r.Heading), 10));
-                page.canvas.SetLineWidth(15);
-                page.Clip(at, end);
-                page.canvas.SetLineWidth(1);
-            }
-        }
+        ForEachPastOrigin(runways.entries, runways.count, page.scene.view,
+                          [&](int32_t, const Runway &r, TwipPoint at) {
+                              if (r.X == 0)
+                                  return;
+                              if (!InClipRect(at.x, at.y)) // the screen's rectangle, not the page's
+                                  return;
+                              page.canvas.SetColor(kThresholdColor);
+                              page.canvas.Point(at.x, at.y);
+                              if (page.scale() >= 1000)
+                                  return;
+                              TwipPoint end = RunwayEnd(page, r, r.Heading, r.DrawLength);
+                              page.canvas.SetColor(kBlack);
+                              page.canvas.SetLineWidth(4);
+                              page.Clip(at, end);
+                              page.canvas.SetLineWidth(1);
+                              if (page.scale() < 60) {
+                                  page.canvas.SetLineWidth(2);
+                                  page.Clip(at, RunwayEnd(page, r, r.Heading, 10));
+                                  page.Clip(at, RunwayEnd(page, r, ReciprocalCourse(r.Heading), 10));
+                                  page.canvas.SetLineWidth(15);
+                                  page.Clip(at, end);
+                                  page.canvas.SetLineWidth(1);
+                              }
+                          });
     });
 }
 
@@ -111,14 +110,11 @@ void PrintIls(Page &page) {
     const PointTable<IlsEntry> &table = page.db().IlsTable;
     page.canvas.SetColor(kPaperIlsColor);
     auto forEachOnPage = [&](auto draw) {
-        for (int32_t i = 0; i < table.count; ++i) {
-            const IlsEntry &ils = table.entries[i];
-            if (!page.PassesOrigin(ils.X, ils.Y))
-                continue;
-            TwipPoint at = page.At(ils.X, ils.Y);
-            if (InClipRect(at.x, at.y, kPageFrame))
-                draw(i, ils, at);
-        }
+        ForEachPastOrigin(table.entries, table.count, page.scene.view,
+                          [&](int32_t i, const IlsEntry &ils, TwipPoint at) {
+                              if (InClipRect(at.x, at.y, kPageFrame))
+                                  draw(i, ils, at);
+                          });
     };
     if (page.scale() == 2)
         forEachOnPage([&](int32_t i, const IlsEntry &ils, TwipPoint at) {
@@ -145,19 +141,16 @@ void PrintIntersections(Page &page) {
     Trapped(page, "DisplayIntersection", [&] {
         const PointTable<Intersection> &table = page.db().IntersectionTable;
         page.canvas.SetColor(kPaperIntersectionColor);
-        for (int32_t i = 0; i < table.count; ++i) {
-            const Intersection &fix = table.entries[i];
-            if (!page.PassesOrigin(fix.X, fix.Y))
-                continue;
-            TwipPoint at = page.At(fix.X, fix.Y);
-            if (!InClipRect(at.x, at.y, kPageFrame))
-                continue;
-            page.canvas.Point(at.x, at.y);
-            page.canvas.Line(at.x, at.y, at.x + 40, at.y);
-            page.canvas.Line(at.x + 40, at.y, at.x + 20, at.y - 40);
-            page.canvas.Line(at.x + 20, at.y - 40, at.x, at.y);
-            page.Text(at.x - 200, at.y - 150, fix.Name, 6);
-        }
+        ForEachPastOrigin(table.entries, table.count, page.scene.view,
+                          [&](int32_t, const Intersection &fix, TwipPoint at) {
+                              if (!InClipRect(at.x, at.y, kPageFrame))
+                                  return;
+                              page.canvas.Point(at.x, at.y);
+                              page.canvas.Line(at.x, at.y, at.x + 40, at.y);
+                              page.canvas.Line(at.x + 40, at.y, at.x + 20, at.y - 40);
+                              page.canvas.Line(at.x + 20, at.y - 40, at.x, at.y);
+                              page.Text(at.x - 200, at.y - 150, fix.Name, 6);
+                          });
     });
 }
 
@@ -167,22 +160,21 @@ void PrintHills(Page &page) {
         return;
     const PointTable<Hill> &table = page.db().HillTable;
     page.canvas.SetColor(kBlack);
-    for (int32_t i = 0; i < table.count; ++i) {
-        const Hill &hill = table.entries[i];
-        if (hill.X == 0 || !page.PassesOrigin(hill.X, hill.Y))
-            continue;
-        TwipPoint at = page.At(hill.X, hill.Y);
-        if (!InClipRect(at.x, at.y, kPageFrame))
-            continue;
-        if (row->crossArm == 0)
-            page.canvas.Point(at.x, at.y);
-        else
-            Cross(page.canvas, at, row->crossArm);
-        if (row->nameSize != 0)
-            page.Text(at.x - 200, at.y - 200, hill.Name, row->nameSize);
-        if (row->elevationSize != 0)
-            page.Text(at.x - 200, at.y - 300, hill.Elevation, row->elevationSize);
-    }
+    ForEachPastOrigin(table.entries, table.count, page.scene.view,
+                      [&](int32_t, const Hill &hill, TwipPoint at) {
+                          if (hill.X == 0)
+                              return; // a comment line's empty entry: no peak
+                          if (!InClipRect(at.x, at.y, kPageFrame))
+                              return;
+                          if (row->crossArm == 0)
+                              page.canvas.Point(at.x, at.y);
+                          else
+                              Cross(page.canvas, at, row->crossArm);
+                          if (row->nameSize != 0)
+                              page.Text(at.x - 200, at.y - 200, hill.Name, row->nameSize);
+                          if (row->elevationSize != 0)
+                              page.Text(at.x - 200, at.y - 300, hill.Elevation, row->elevationSize);
+                      });
 }
 
 // VOR, NDB and airports are drawn without the page test at the two coarsest scales.
@@ -196,20 +188,17 @@ void PrintVors(Page &page) {
         return;
     const PointTable<VorStation> &table = page.db().VorTable;
     page.canvas.SetColor(kVorColor);
-    for (int32_t i = 0; i < table.count; ++i) {
-        const VorStation &vor = table.entries[i];
-        if (!page.PassesOrigin(vor.X, vor.Y))
-            continue;
-        TwipPoint at = page.At(vor.X, vor.Y);
-        if (!OnPage(page, at))
-            continue;
-        if (row->point)
-            page.canvas.Point(at.x, at.y);
-        if (row->circle != 0)
-            page.canvas.Circle(at.x, at.y, row->circle);
-        for (const VorLabel &label : row->labels)
-            page.Text(at.x, at.y + label.dy, StationTextOf(vor, label.text), label.size);
-    }
+    ForEachPastOrigin(table.entries, table.count, page.scene.view,
+                      [&](int32_t, const VorStation &vor, TwipPoint at) {
+                          if (!OnPage(page, at))
+                              return;
+                          if (row->point)
+                              page.canvas.Point(at.x, at.y);
+                          if (row->circle != 0)
+                              page.canvas.Circle(at.x, at.y, row->circle);
+                          for (const VorLabel &label : row->labels)
+                              page.Text(at.x, at.y + label.dy, StationTextOf(vor, label.text), label.size);
+                      });
 }
 
 void PrintNdbs(Page &page) {
@@ -218,23 +207,20 @@ void PrintNdbs(Page &page) {
         return;
     const PointTable<NdbStation> &table = page.db().NdbTable;
     page.canvas.SetColor(kNdbColor);
-    for (int32_t i = 0; i < table.count; ++i) {
-        const NdbStation &ndb = table.entries[i];
-        if (!page.PassesOrigin(ndb.X, ndb.Y))
-            continue;
-        TwipPoint at = page.At(ndb.X, ndb.Y);
-        if (!OnPage(page, at))
-            continue;
-        if (row->point)
-            page.canvas.Point(at.x, at.y);
-        for (int r : row->circles)
-            page.canvas.Circle(at.x, at.y, r);
-        for (const NdbLabel &label : row->labels) {
-            auto length = static_cast<int32_t>(StationTextOf(ndb, label.lengthOf).size());
-            page.Text(at.x - label.perCharacter * length, at.y + label.dy, StationTextOf(ndb, label.text),
-                      label.size);
-        }
-    }
+    ForEachPastOrigin(table.entries, table.count, page.scene.view,
+                      [&](int32_t, const NdbStation &ndb, TwipPoint at) {
+                          if (!OnPage(page, at))
+                              return;
+                          if (row->point)
+                              page.canvas.Point(at.x, at.y);
+                          for (int r : row->circles)
+                              page.canvas.Circle(at.x, at.y, r);
+                          for (const NdbLabel &label : row->labels) {
+                              auto length = static_cast<int32_t>(StationTextOf(ndb, label.lengthOf).size());
+                              page.Text(at.x - label.perCharacter * length, at.y + label.dy,
+                                        StationTextOf(ndb, label.text), label.size);
+                          }
+                      });
 }
 
 void PrintAirports(Page &page) {
@@ -243,25 +229,23 @@ void PrintAirports(Page &page) {
     if (!flags.IntlAirports || !row)
         return;
     const AirportTableData &table = page.db().AirportTable;
-    for (int32_t i = 0; i < table.AirportCount; ++i) {
-        const Airport &airport = table.entries[i];
-        if (!page.PassesOrigin(airport.X, airport.Y))
-            continue;
-        TwipPoint at = page.At(airport.X, airport.Y);
-        if (row->inViewOnly && !InClipRect(at.x, at.y, kPageFrame))
-            continue;
-        bool international = airport.Type == "AD";
-        if (!international && !flags.LocalAirports)
-            continue;
-        const AirportStyle &style = international ? row->international : row->local;
-        page.canvas.SetColor(international ? kBlack : kLocalColor);
-        if (style.point)
-            page.canvas.Point(at.x, at.y);
-        for (int r : style.circles)
-            page.canvas.Circle(at.x, at.y, r);
-        for (const AirportLabel &label : style.labels)
-            page.Text(at.x + label.dx, at.y + label.dy, AirportTextOf(airport, label.text), label.size);
-    }
+    ForEachPastOrigin(table.entries, table.AirportCount, page.scene.view,
+                      [&](int32_t, const Airport &airport, TwipPoint at) {
+                          if (row->inViewOnly && !InClipRect(at.x, at.y, kPageFrame))
+                              return;
+                          bool international = airport.Type == "AD";
+                          if (!international && !flags.LocalAirports)
+                              return;
+                          const AirportStyle &style = international ? row->international : row->local;
+                          page.canvas.SetColor(international ? kBlack : kLocalColor);
+                          if (style.point)
+                              page.canvas.Point(at.x, at.y);
+                          for (int r : style.circles)
+                              page.canvas.Circle(at.x, at.y, r);
+                          for (const AirportLabel &label : style.labels)
+                              page.Text(at.x + label.dx, at.y + label.dy, AirportTextOf(airport, label.text),
+                                        label.size);
+                      });
 }
 
 // The route in black, walked as on the map, not clipped.
