@@ -1,6 +1,7 @@
 #include "airport_index.h"
 
 #include "platform/program_folder.h"
+#include "platform/runtime_error.h"
 #include "platform/text_files.h"
 
 #include <algorithm>
@@ -40,6 +41,28 @@ std::optional<IndexEntry> SearchAirportIndex(const std::filesystem::path &folder
         ++passed;
     }
     return std::nullopt;
+}
+
+IndexSearchOutcome RunIndexSearch(const std::filesystem::path &folder, const std::string &ident,
+                                  const std::function<void(const std::string &caption)> &showCaption) {
+    IndexSearchOutcome outcome;
+    try {
+        outcome.entry = SearchAirportIndex(folder, ident, [&](long linesPassed) {
+            std::string caption = SearchingCaption(linesPassed, ident);
+            if (!caption.empty() && showCaption)
+                showCaption(caption);
+        });
+    } catch (const RuntimeError &error) {
+        outcome.caption = std::string(kAirportIndexFile) + " could not be read (" + error.Description() + ")";
+        return outcome;
+    }
+    if (!outcome.entry) {
+        outcome.caption = NotInIndexCaption(ident);
+        return outcome;
+    }
+    const IndexEntry &e = *outcome.entry;
+    outcome.caption = e.icao + "-" + e.city + "-" + e.country + "-" + e.fileName;
+    return outcome;
 }
 
 IndexTable ReadIndexTable(const std::filesystem::path &folder, size_t capacity) {

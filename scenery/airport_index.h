@@ -34,6 +34,17 @@ std::string NotInIndexCaption(const std::string &ident);
 std::optional<IndexEntry> SearchAirportIndex(const std::filesystem::path &folder, const std::string &ident,
                                              const std::function<void(long linesPassed)> &onLinePassed);
 
+// The whole search as both viewers run it: the "searching for " captions go to showCaption while the
+// index is read; the result holds the matched entry, if any, and the window's caption afterwards:
+// ICAO + "-" + city + "-" + country + "-" + file name on a match, the not-in-index caption without
+// one, and a message naming the file when the index cannot be read.
+struct IndexSearchOutcome {
+    std::optional<IndexEntry> entry;
+    std::string caption;
+};
+IndexSearchOutcome RunIndexSearch(const std::filesystem::path &folder, const std::string &ident,
+                                  const std::function<void(const std::string &caption)> &showCaption);
+
 struct IndexTable {
     std::vector<IndexEntry> entries;
     bool truncated = false; // the file had more lines than the capacity

@@ -299,6 +299,32 @@ TEST(AirportIndex, SearchReportsTheLinesPassedAndStopsAtTheMatch) {
     EXPECT_EQ(passed, (std::vector<long>{0, 1, 2}));
 }
 
+TEST(AirportIndex, SearchOutcomeCaptions) {
+    KitFolder folder;
+    std::string index;
+    for (int i = 0; i < 21001; ++i)
+        index += "X" + std::to_string(i) + ";c;k;f\r\n";
+    folder.Write("Arpt index.txt", index + " KSEA ; Seattle ; United States ; KSEA.xml\r\n");
+    std::vector<std::string> shown;
+    IndexSearchOutcome found =
+        RunIndexSearch(folder.Path(), "KSEA", [&](const std::string &c) { shown.push_back(c); });
+    ASSERT_TRUE(found.entry.has_value());
+    EXPECT_EQ(found.caption, "KSEA-Seattle-UnitedStates-KSEA.xml");
+    // All eight animation captions pass by, in order.
+    ASSERT_EQ(shown.size(), 8u);
+    EXPECT_EQ(shown.front(), "searching for KSEA");
+    EXPECT_EQ(shown.back(), "searching for ....... KSEA");
+
+    IndexSearchOutcome missing = RunIndexSearch(folder.Path(), "ZZZZ", nullptr);
+    EXPECT_FALSE(missing.entry.has_value());
+    EXPECT_EQ(missing.caption, "Sorry, ZZZZ is not in the Index!");
+
+    folder.Remove("Arpt index.txt");
+    IndexSearchOutcome noIndex = RunIndexSearch(folder.Path(), "KSEA", nullptr);
+    EXPECT_FALSE(noIndex.entry.has_value());
+    EXPECT_EQ(noIndex.caption, "Arpt index.txt could not be read (File not found)");
+}
+
 TEST(AirportIndex, TableKeepsItsCapacity) {
     KitFolder folder;
     folder.Write("Arpt index.txt", "A;1;x\r\nB;2;y\r\nC;3;z\r\n");
