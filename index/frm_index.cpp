@@ -28,7 +28,7 @@ constexpr double kListPointSize = 9;
 
 QLabel *AddLabel(const char *text, QWidget *parent, int top) {
     auto *label = new QLabel(text, parent);
-    PlaceInTwips(*label, kLeft, top, kColumnWidth, 285);
+    PlaceInTwips(*label, kLeft, top, kColumnWidth, 255);
     return label;
 }
 

@@ -10,24 +10,15 @@ namespace qelvar {
 
 namespace {
 
-constexpr const char *kIndexFile = "Arpt index.txt";
 constexpr const char *kAirportFile = "ARPT.nav";
 
-// The lines of a file of the folder, or a message when it cannot be read.
-std::vector<std::string> ReadLines(const std::filesystem::path &folder, const std::string &name,
-                                   std::vector<std::string> &messages) {
-    try {
-        return ReadTextLines(FindFile(folder, name));
-    } catch (const RuntimeError &error) {
-        messages.push_back(name + " could not be read (" + error.Description() + ").");
-        return {};
-    }
+std::string UnreadableText(const std::string &name, const RuntimeError &error) {
+    return name + " could not be read (" + error.Description() + ").";
 }
 
-void NoteOverflow(const std::string &name, size_t records, std::vector<std::string> &messages) {
-    if (records > static_cast<size_t>(kIndexCapacity))
-        messages.push_back(name + " has more than " + std::to_string(kIndexCapacity) +
-                           " lines: only the first " + std::to_string(kIndexCapacity) + " are used.");
+std::string TruncatedText(const std::string &name) {
+    std::string capacity = std::to_string(kIndexCapacity);
+    return name + " has more than " + capacity + " lines: only the first " + capacity + " are used.";
 }
 
 ArptRow ParseArptLine(const std::string &line) {
@@ -37,23 +28,44 @@ ArptRow ParseArptLine(const std::string &line) {
     return row;
 }
 
+// ARPT.nav up to the capacity; empty lines are no airports, as for every reader of that file.
+// Returns whether lines were left out.
+bool ReadAirports(const std::filesystem::path &folder, std::vector<ArptRow> &airports) {
+    TextLineReader reader(FindFile(folder, kAirportFile));
+    std::string line;
+    while (reader.Next(line)) {
+        if (line.empty())
+            continue;
+        if (airports.size() == static_cast<size_t>(kIndexCapacity))
+            return true;
+        airports.push_back(ParseArptLine(line));
+    }
+    return false;
+}
+
 } // namespace
 
 std::string LoadData(const std::filesystem::path &folder, IndexTables &tables) {
     std::vector<std::string> messages;
     tables.index.clear();
-    std::vector<std::string> indexLines = ReadLines(folder, kIndexFile, messages);
-    NoteOverflow(kIndexFile, indexLines.size(), messages);
-    for (size_t i = 0; i < indexLines.size() && i < static_cast<size_t>(kIndexCapacity); ++i)
-        tables.index.push_back(ParseIndexLine(indexLines[i]));
+    try {
+        IndexTable index = ReadIndexTable(folder, kIndexCapacity);
+        tables.index = std::move(index.entries);
+        if (index.truncated)
+            messages.push_back(TruncatedText(kAirportIndexFile));
+    } catch (const RuntimeError &error) {
+        tables.index.clear();
+        messages.push_back(UnreadableText(kAirportIndexFile, error));
+    }
 
-    // Empty lines of the airport file are no airports, as for every reader of that file.
     tables.airports.clear();
-    std::vector<std::string> airportLines = ReadLines(folder, kAirportFile, messages);
-    std::erase(airportLines, std::string());
-    NoteOverflow(kAirportFile, airportLines.size(), messages);
-    for (size_t i = 0; i < airportLines.size() && i < static_cast<size_t>(kIndexCapacity); ++i)
-        tables.airports.push_back(ParseArptLine(airportLines[i]));
+    try {
+        if (ReadAirports(folder, tables.airports))
+            messages.push_back(TruncatedText(kAirportFile));
+    } catch (const RuntimeError &error) {
+        tables.airports.clear();
+        messages.push_back(UnreadableText(kAirportFile, error));
+    }
 
     std::string text;
     for (const std::string &message : messages)
