@@ -284,7 +284,7 @@ void Form2::PicMap_MouseDown(int button, int, float x, float y) {
         int32_t cx = RoundToInt32(x);
         int32_t cy = RoundToInt32(y);
         if (button == kRightButton) {
-            ShowInfo(ShowObjectInfo(db_, hits_, x, y, db_.PickedAirport));
+            ShowInfo(ShowObjectInfo(db_, hits_, x, y, db_.PickedAirport, db_.PickedAirportIndex));
             return;
         }
         switch (mapClickMode_) {

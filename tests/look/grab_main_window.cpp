@@ -73,6 +73,7 @@ int main(int argc, char *argv[]) {
     form.RedrawMap();
     form.grab().save(out + "/route-europe.png");
     db.PickedAirport = "FRA";
+    db.PickedAirportIndex = qelvar::FindAirportByIata(db.AirportTable, "FRA");
     form.cmdEdit_Click();
     form.Editor()->grab().save(out + "/editor.png");
     for (const auto &box : sink.boxes)
