@@ -10,7 +10,7 @@
 namespace qelvar {
 
 bool DesktopLauncher::OpenTextFile(const std::filesystem::path &file) {
-    constexpr int kMomentMs = 1'000;
+    constexpr int kMomentMs = 3'000; // a terminal editor without a terminal takes about 2 s to give up
     return OpenWithFirstThatStarts(
         TextEditorCommands(file, std::getenv("VISUAL"), std::getenv("EDITOR")),
         [](const std::vector<std::string> &command) { return LaunchAndWatch(command, kMomentMs); });
