@@ -80,11 +80,13 @@ TEST_F(IndexWindow, ControlsDoNotOverlap) {
     ASSERT_GE(controls.size(), 20);
     for (QWidget *a : controls) {
         EXPECT_TRUE(form->rect().contains(a->geometry())) << a->metaObject()->className();
-        for (QWidget *b : controls)
-            if (a != b)
+        for (QWidget *b : controls) {
+            if (a != b) {
                 EXPECT_FALSE(a->geometry().intersects(b->geometry()))
                     << ToWindows1252(a->objectName()) << a->metaObject()->className() << " "
                     << b->metaObject()->className();
+            }
+        }
     }
 }
 
