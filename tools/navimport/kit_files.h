@@ -12,7 +12,7 @@ namespace qelvar::import {
 
 struct SourceSet {
     std::filesystem::path aptDat, navDat, fixDat, awyDat;
-    std::filesystem::path airportsJson, countriesJson;
+    std::filesystem::path airportsJson, countriesJson, regionsJson;
     std::filesystem::path land, countries;
     std::filesystem::path peaks;
 
@@ -20,7 +20,12 @@ struct SourceSet {
     static SourceSet InCache(const std::filesystem::path &cache, const std::filesystem::path &peaks);
 };
 
-// File name -> content (Windows-1252 text, CR LF line ends).
+// The sub-folder of the scenery files, and the Douglas-Peucker tolerance of their outlines: 2 m is
+// about one screen pixel at the diagram's closest zoom and a quarter pixel at its first view.
+inline const std::string kSceneryFolder = "FSXFiles";
+constexpr double kApronToleranceMetres = 2;
+
+// File name (with "FSXFiles/" for the scenery files) -> content (Windows-1252 text, CR LF line ends).
 using KitFiles = std::map<std::string, std::string>;
 
 KitFiles BuildKitFiles(const SourceSet &sources);
