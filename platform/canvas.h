@@ -37,7 +37,7 @@ public:
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     // A rectangle between two corners, filled by the fill style.
     virtual void Box(int x1, int y1, int x2, int y2) = 0;
-    // An unfilled circle of radius r around (x, y).
+    // A circle of radius r around (x, y), filled by the fill style.
     virtual void Circle(int x, int y, int r) = 0;
     // Text (Windows-1252) with its top-left corner at (x, y).
     virtual void Text(int x, int y, const std::string &text, double pointSize, bool bold = false) = 0;

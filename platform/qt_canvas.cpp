@@ -197,8 +197,10 @@ void QtCanvas::Circle(int x, int y, int r) {
     }
     FlushLines();
     QPainter &p = Painter();
-    p.setBrush(Qt::NoBrush);
+    if (state_.fillStyle == FillStyle::Solid)
+        p.setBrush(ToQColor(state_.fillColor));
     p.drawEllipse(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), r * unitsPerTwip_, r * unitsPerTwip_);
+    p.setBrush(Qt::NoBrush);
 }
 
 QtCanvas::FontLabels &QtCanvas::FontFor(double pointSize, bool bold) {

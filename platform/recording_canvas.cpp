@@ -51,7 +51,9 @@ void RecordingCanvas::Box(int x1, int y1, int x2, int y2) {
 }
 
 void RecordingCanvas::Circle(int x, int y, int r) {
-    calls.push_back("CIRCLE" + Numbers({x, y, r}) + Pen());
+    // Circles are mostly unfilled: only a solid fill is written down.
+    std::string fill = state_.fillStyle == FillStyle::Solid ? " fill " + HexColor(state_.fillColor) : "";
+    calls.push_back("CIRCLE" + Numbers({x, y, r}) + Pen() + fill);
 }
 
 void RecordingCanvas::Text(int x, int y, const std::string &text, double pointSize, bool bold) {

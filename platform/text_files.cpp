@@ -2,33 +2,68 @@
 
 #include "runtime_error.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstring>
 
 namespace qelvar {
 
-std::vector<std::string> ReadTextLines(const std::filesystem::path &path) {
+TextLineReader::TextLineReader(const std::filesystem::path &path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
         throw RuntimeError(kFileNotFound);
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    in_.open(path, std::ios::binary);
+    if (!in_)
         throw RuntimeError(kPathFileAccessError);
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw RuntimeError(kDeviceIoError);
+}
 
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < content.size()) {
-        size_t end = content.find('\n', start);
-        if (end == std::string::npos)
-            end = content.size();
-        std::string &line = lines.emplace_back(content, start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        start = end + 1;
+bool TextLineReader::Fill() {
+    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    if (in_.bad())
+        throw RuntimeError(kDeviceIoError);
+    size_ = static_cast<size_t>(in_.gcount());
+    position_ = 0;
+    if (atStart_) {
+        atStart_ = false;
+        static constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+        if (size_ >= 3 && std::memcmp(buffer_.data(), kByteOrderMark, 3) == 0)
+            position_ = 3;
     }
+    return position_ < size_;
+}
+
+bool TextLineReader::Next(std::string &line) {
+    line.clear();
+    bool any = false; // a line was begun: characters or its line end were seen
+    while (true) {
+        if (position_ == size_ && !Fill())
+            return any;
+        any = true;
+        const char *begin = buffer_.data() + position_;
+        const char *end = buffer_.data() + size_;
+        const char *stop = begin;
+        while (stop != end && *stop != '\n' && *stop != '\r')
+            ++stop;
+        line.append(begin, stop);
+        position_ += static_cast<size_t>(stop - begin);
+        if (stop == end)
+            continue;
+        ++position_;
+        if (*stop == '\r') {
+            // CR LF is one line end, also when the LF comes with the next block.
+            if (position_ == size_ && !Fill())
+                return true;
+            if (buffer_[position_] == '\n')
+                ++position_;
+        }
+        return true;
+    }
+}
+
+std::vector<std::string> ReadTextLines(const std::filesystem::path &path) {
+    TextLineReader reader(path);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.Next(line))
+        lines.push_back(line);
     return lines;
 }
 

@@ -2,15 +2,39 @@
 // Lines stay Windows-1252 bytes inside the kit; see codepage.h for the way into Qt.
 #pragma once
 
+#include <array>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 namespace qelvar {
 
-// Every line of the file without its line end (CR LF, or a lone LF). The line end of the last
-// line does not make a further, empty line. Raises File not found (53) when the file is missing
-// and Path/File access error (75) when it cannot be read.
+// Reads a text file one line at a time, without holding the whole file. A line ends at CR LF, at a
+// lone LF or at a lone CR, so files written by any editor read the same; a UTF-8 byte-order mark at
+// the start of the file is skipped. The line end of the last line does not make a further, empty
+// line.
+class TextLineReader {
+public:
+    // Raises File not found (53) when the file is missing and Path/File access error (75) when it
+    // cannot be opened.
+    explicit TextLineReader(const std::filesystem::path &path);
+
+    // The next line without its line end; false at the end of the file. Raises Device I/O error (57)
+    // when reading fails midway.
+    bool Next(std::string &line);
+
+private:
+    bool Fill();
+
+    std::ifstream in_;
+    std::array<char, 65536> buffer_{};
+    size_t position_ = 0;
+    size_t size_ = 0;
+    bool atStart_ = true;
+};
+
+// Every line of the file without its line end, read by TextLineReader.
 std::vector<std::string> ReadTextLines(const std::filesystem::path &path);
 
 // The file's text: every line followed by CR LF.

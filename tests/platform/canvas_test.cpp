@@ -26,6 +26,7 @@ TEST(RecordingCanvas, RecordsEveryCallWithItsState) {
     canvas.Point(-5, 7);
     canvas.SetFill({255, 0, 0}, FillStyle::Solid);
     canvas.Box(0, 0, 50, 60);
+    canvas.Circle(9, 9, 40);
     canvas.SetColor({192, 0, 192});
     canvas.Text(110, -90, "ANORA", 5);
     canvas.Text(0, 0, "H", 7.5, true);
@@ -36,6 +37,7 @@ TEST(RecordingCanvas, RecordsEveryCallWithItsState) {
                                 "CIRCLE 7780 3990 200 w1 #ffff00",
                                 "POINT -5 7 #ffff00",
                                 "BOX 0 0 50 60 w1 #ffff00 fill #ff0000",
+                                "CIRCLE 9 9 40 w1 #ffff00 fill #ff0000",
                                 "TEXT 110 -90 5 #c000c0 ANORA",
                                 "TEXT 0 0 7.5 bold #c000c0 H",
                             }));
@@ -59,6 +61,16 @@ TEST(QtCanvas, RetainsWhatWasDrawnUntilTheNextClear) {
     EXPECT_EQ(PixelAtTwips(canvas, 300, 300), qRgb(255, 0, 0));
     canvas.Clear();
     EXPECT_EQ(PixelAtTwips(canvas, 750, 750), qRgb(255, 255, 255));
+}
+
+TEST(QtCanvas, CirclesTakeTheFillStyle) {
+    QtCanvas canvas(1500, 1500);
+    canvas.SetColor({0, 0, 0});
+    canvas.Circle(400, 400, 300);
+    EXPECT_EQ(PixelAtTwips(canvas, 400, 400), qRgb(255, 255, 255)); // transparent: the inside stays
+    canvas.SetFill({192, 0, 0}, FillStyle::Solid);
+    canvas.Circle(1000, 1000, 300);
+    EXPECT_EQ(PixelAtTwips(canvas, 1000, 1000), qRgb(192, 0, 0));
 }
 
 TEST(QtCanvas, DevicePixelRatioDoublesThePixelsNotTheTwips) {

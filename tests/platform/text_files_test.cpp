@@ -19,14 +19,40 @@ TEST(TextFiles, LinesLoseTheirEndsAndTheLastEndMakesNoRecord) {
         const char *bytes;
         Lines lines;
     } cases[] = {
-        {"a\r\nb\r\n", {"a", "b"}}, {"a\r\nb", {"a", "b"}}, {"a\r\n\r\nb\r\n", {"a", "", "b"}},
-        {"a\nb\n", {"a", "b"}},     {"\r\n", {""}},         {"", {}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"a\nb\n", {"a", "b"}},
+        {"\r\n", {""}},
+        {"", {}},
         {"x;y;\r\n", {"x;y;"}},
+        // Lone CRs end lines as well; CR LF stays one line end.
+        {"a\rb\rc\r", {"a", "b", "c"}},
+        {"a\r\rb", {"a", "", "b"}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"a\r", {"a"}},
+        // A UTF-8 byte-order mark at the start is skipped; elsewhere its bytes are text.
+        {"\xEF\xBB\xBF"
+         "a\r\nb",
+         {"a", "b"}},
+        {"\xEF\xBB\xBF", {}},
+        {"a\r\n\xEF\xBB\xBF"
+         "b",
+         {"a", "\xEF\xBB\xBF"
+               "b"}},
     };
     for (const Case &c : cases) {
         folder.Write("t.txt", c.bytes);
         EXPECT_EQ(ReadTextLines(folder.Path() / "t.txt"), c.lines) << c.bytes;
     }
+}
+
+TEST(TextFiles, CrLfSplitAcrossReadBlocksIsOneLineEnd) {
+    KitFolder folder;
+    // The reader takes 65,536 bytes at a time: the CR ends the first block, its LF begins the next.
+    std::string first(65535, 'x');
+    folder.Write("t.txt", first + "\r\nlast\r\n");
+    EXPECT_EQ(ReadTextLines(folder.Path() / "t.txt"), (Lines{first, "last"}));
 }
 
 TEST(TextFiles, MissingFileIsError53) {

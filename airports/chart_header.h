@@ -1,0 +1,32 @@
+// The header of the airport diagram and of the approach chart: identity lines, elevation, magnetic
+// variation, radio list, runway and ILS lists and the warning line. The approach chart shows only
+// the ATIS, tower and approach frequencies and adds a nautical-mile scale.
+#pragma once
+
+#include "platform/canvas.h"
+#include "scenery/scenery_airport.h"
+
+#include <string>
+
+namespace qelvar {
+
+struct HeaderStyle {
+    bool approachRadiosOnly = false; // COM records whose type names ATIS, TOWER or APPROACH
+    int scaleZoom = 0;               // the zoom level of the nautical-mile scale; 0 draws none
+};
+
+// "2.50° E" for a magvar of 357.5 (values from 180 on are east), "3.00° W" for 3; empty for none.
+// Raises Type mismatch (13) for a text that is not a number.
+std::string MagneticVariationText(const std::string &magvar);
+
+// "09" for "9": the form in which the header and the diagram show a runway number.
+std::string PaddedRunwayNumber(const std::string &number);
+
+// The designator's letter: its first character, nothing for a designator beginning with "N" ("NONE").
+std::string DesignatorLetter(const std::string &designator);
+
+// Clears the picture and draws the header, leaving the colour black and the line width 1. Stores
+// one-character start numbers in their two-digit form (a repeated redraw draws the same).
+void DrawChartHeader(Canvas &canvas, SceneryAirport &airport, const HeaderStyle &style);
+
+} // namespace qelvar
