@@ -1,10 +1,11 @@
 // Not a test: draws bundled airports from their scenery files into PNG files to look at, with the
 // kit's scenery reader and grid: aprons (light grey) and fence (green), taxi paths at their widths
 // (dark grey with a yellow centre line), runways between their paired starts (black), parking spots
-// (yellow dots), taxi points (blue dots). 1 pixel = 8 grid units (about 1 m) round the reference point.
+// (yellow dots), taxi points (blue dots). 1 pixel = 24 grid units (about 3 m) round the reference point.
 //   draw_scenery OUTPUT_FOLDER ICAO...
 #include "scenery/diagram_rows.h"
 #include "scenery/dispatch.h"
+#include "platform/codepage.h"
 #include "scenery/grid.h"
 
 #include <QGuiApplication>
@@ -17,7 +18,7 @@ namespace {
 using namespace qelvar;
 
 constexpr int kSize = 1600;
-constexpr double kUnitsPerPixel = 8;
+constexpr double kUnitsPerPixel = 24;
 
 struct View {
     int32_t x0 = 0, y0 = 0;
