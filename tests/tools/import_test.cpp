@@ -67,7 +67,7 @@ TEST_F(Importer, WritesElevenFilesAndASceneryFileForEveryIndexedAirport) {
                             "Runways.nav", "Train.nav", "arpt.nav", "ils.nav", "ndb.nav", "vor.nav"}));
     // The header joins the region's name as the state; SCEL is not in apt.dat: header and navaids only.
     Lines eddm = LinesOf(*files, "FSXFiles/EDDM.xml");
-    EXPECT_EQ(eddm[4], "  state=\"Bavaria\"");
+    EXPECT_EQ(eddm[4], "state=\"Bavaria\"");
     Lines scel = LinesOf(*files, "FSXFiles/SCEL.xml");
     EXPECT_EQ(std::count_if(scel.begin(), scel.end(),
                             [](const std::string &l) { return l.starts_with("<Runway"); }),

@@ -105,7 +105,7 @@ TEST(SceneryConverter, ApproachesKeepTheirLegsInTheKitsUnits) {
               back[0].runways[0].secondary.position.lon);
     // The approach reader closes a leg only on a line of its own.
     std::string text = folder.Read("FSXFiles/XHND.xml");
-    EXPECT_NE(text.find("\r\n  altitude1=\"2000F\"\r\n/>\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\naltitude1=\"2000F\"\r\n/>\r\n"), std::string::npos);
 }
 
 TEST(SceneryConverter, FaultyFilesAreNamedAndNothingIsWritten) {

@@ -20,10 +20,11 @@ struct SourceSet {
     static SourceSet InCache(const std::filesystem::path &cache, const std::filesystem::path &peaks);
 };
 
-// The sub-folder of the scenery files, and the Douglas-Peucker tolerance of their outlines: 2 m is
-// about one screen pixel at the diagram's closest zoom and a quarter pixel at its first view.
+// The sub-folder of the scenery files, and the Douglas-Peucker tolerance of their outlines: 6 m is
+// under one screen pixel at the diagram's first view (zoom 4) and about three at its closest; it
+// keeps the whole folder under 60 MB.
 inline const std::string kSceneryFolder = "FSXFiles";
-constexpr double kApronToleranceMetres = 2;
+constexpr double kApronToleranceMetres = 6;
 
 // File name (with "FSXFiles/" for the scenery files) -> content (Windows-1252 text, CR LF line ends).
 using KitFiles = std::map<std::string, std::string>;

@@ -13,9 +13,9 @@
 namespace qelvar::import {
 
 // Navaids within this distance of the airport go into its file, and of the named fixes within it
-// the nearest ones (all of them would make the scenery folder a third larger; no viewer draws them).
+// the nearest six (all of them would make the scenery folder a third larger; no viewer draws them).
 constexpr double kNavaidReachNm = 40;
-constexpr size_t kNamedFixesPerAirport = 20;
+constexpr size_t kNamedFixesPerAirport = 6;
 // Taxiways of the taxi network have no width in apt.dat: the width of an ICAO code E taxiway.
 constexpr double kNetworkTaxiwayWidthMetres = 23;
 

@@ -62,9 +62,8 @@ std::string AttributeText(const Attribute &a) {
 // The lines of the file, with the indentation of the element being written.
 class FileLines {
 public:
-    // Elements start at the left margin and their further attribute lines are indented by two
-    // blanks: nesting is not shown by indentation, which would make the large files a seventh
-    // larger (the reader skips leading blanks anyway).
+    // Every line starts at the left margin: indentation would make the files about a twentieth
+    // larger, and the reader skips leading blanks anyway.
     void Line(const std::string &text) { lines_.push_back(text); }
 
     // "<Tag first="..." [second="..."]" on one line; a tag alone when there are no attributes.
@@ -74,11 +73,9 @@ public:
             text += " " + AttributeText(a);
         Line(text);
     }
-    void Attr(const std::string &name, const std::string &value) {
-        Line("  " + AttributeText({name, value}));
-    }
+    void Attr(const std::string &name, const std::string &value) { Line(AttributeText({name, value})); }
     void Pair(const Attribute &first, const Attribute &second) {
-        Line("  " + AttributeText(first) + " " + AttributeText(second));
+        Line(AttributeText(first) + " " + AttributeText(second));
     }
     void EndEmpty() { lines_.back() += "/>"; }
     void EndOpen() { lines_.back() += ">"; }
