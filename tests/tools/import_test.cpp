@@ -30,6 +30,7 @@ SourceSet ExcerptSources() {
     s.awyDat = d / "awy.dat";
     s.airportsJson = d / "airports.json";
     s.countriesJson = d / "countries.json";
+    s.regionsJson = d / "regions.json";
     s.land = d / "land.json";
     s.countries = d / "countries.json.topo";
     s.peaks = d / "peaks.txt";
@@ -57,12 +58,21 @@ protected:
 };
 KitFiles *Importer::files = nullptr;
 
-TEST_F(Importer, WritesElevenFiles) {
+TEST_F(Importer, WritesElevenFilesAndASceneryFileForEveryIndexedAirport) {
     Lines names;
     for (const auto &[name, content] : *files)
         names.push_back(name);
-    EXPECT_EQ(names, (Lines{"Arpt index.txt", "Borders.nav", "Coast.nav", "Hills.nav", "Intersection.nav",
+    EXPECT_EQ(names, (Lines{"Arpt index.txt", "Borders.nav", "Coast.nav", "FSXFiles/EDDM.xml",
+                            "FSXFiles/EDMO.xml", "FSXFiles/SCEL.xml", "Hills.nav", "Intersection.nav",
                             "Runways.nav", "Train.nav", "arpt.nav", "ils.nav", "ndb.nav", "vor.nav"}));
+    // The header joins the region's name as the state; SCEL is not in apt.dat: header and navaids only.
+    Lines eddm = LinesOf(*files, "FSXFiles/EDDM.xml");
+    EXPECT_EQ(eddm[4], "state=\"Bavaria\"");
+    Lines scel = LinesOf(*files, "FSXFiles/SCEL.xml");
+    EXPECT_EQ(std::count_if(scel.begin(), scel.end(),
+                            [](const std::string &l) { return l.starts_with("<Runway"); }),
+              0);
+    EXPECT_EQ(scel[scel.size() - 2], "</Airport>");
 }
 
 TEST_F(Importer, AirportsWithIcaoCodesInOrder) {
@@ -221,7 +231,10 @@ TEST(ImporterFailures, NameTheFileAndLine) {
          (folder.Path() / "nav.dat").string() + ", line 3: column 5 is not a number: 11x30"},
         {[&] { ReadFixDat(folder.Path() / "fix.dat"); },
          (folder.Path() / "fix.dat").string() + ": the file is missing"},
-        {[&] { ReadOurAirports(folder.Path() / "bad.json", Excerpts() / "countries.json"); },
+        {[&] {
+             ReadOurAirports(folder.Path() / "bad.json", Excerpts() / "countries.json",
+                             Excerpts() / "regions.json");
+         },
          (folder.Path() / "bad.json").string() + ": not valid JSON at byte 11: unterminated object"},
         {[&] { ReadTopologyArcs(Excerpts() / "land.json", "rivers"); },
          (Excerpts() / "land.json").string() + ": the topology has no object \"rivers\""},
@@ -249,6 +262,11 @@ TEST(ImporterFailures, AFailedImportLeavesTheDataFolderAsItWas) {
     ReplaceKitFiles(folder.Path(), BuildKitFiles(ExcerptSources()));
     EXPECT_EQ(folder.Read("bye.jpg"), "picture");
     EXPECT_EQ(folder.Read("arpt.nav").substr(0, 12), "AD;MUC;EDDM;");
+    // The scenery folder is written whole: a file the sources no longer give is gone.
+    EXPECT_TRUE(fs::exists(folder.Path() / "FSXFiles" / "EDDM.xml"));
+    folder.Write("FSXFiles/XXXX.xml", "old");
+    ReplaceKitFiles(folder.Path(), BuildKitFiles(ExcerptSources()));
+    EXPECT_FALSE(fs::exists(folder.Path() / "FSXFiles" / "XXXX.xml"));
     EXPECT_FALSE(fs::exists(folder.Path().string() + ".import-new"));
     EXPECT_FALSE(fs::exists(folder.Path().string() + ".import-old"));
 }

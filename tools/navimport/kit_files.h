@@ -12,7 +12,7 @@ namespace qelvar::import {
 
 struct SourceSet {
     std::filesystem::path aptDat, navDat, fixDat, awyDat;
-    std::filesystem::path airportsJson, countriesJson;
+    std::filesystem::path airportsJson, countriesJson, regionsJson;
     std::filesystem::path land, countries;
     std::filesystem::path peaks;
 
@@ -20,7 +20,13 @@ struct SourceSet {
     static SourceSet InCache(const std::filesystem::path &cache, const std::filesystem::path &peaks);
 };
 
-// File name -> content (Windows-1252 text, CR LF line ends).
+// The sub-folder of the scenery files, and the Douglas-Peucker tolerance of their outlines: 6 m is
+// under one screen pixel at the diagram's first view (zoom 4) and about three at its closest; it
+// keeps the whole folder under 60 MB.
+inline const std::string kSceneryFolder = "FSXFiles";
+constexpr double kApronToleranceMetres = 6;
+
+// File name (with "FSXFiles/" for the scenery files) -> content (Windows-1252 text, CR LF line ends).
 using KitFiles = std::map<std::string, std::string>;
 
 KitFiles BuildKitFiles(const SourceSet &sources);

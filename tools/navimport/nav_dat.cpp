@@ -15,7 +15,9 @@ std::vector<NavAid> ReadNavDat(const std::filesystem::path &file) {
         aid.code = code;
         aid.lat = t.Number(1);
         aid.lon = t.Number(2);
+        aid.elevationFeet = t.Number(3);
         aid.frequency = t.Int(4);
+        aid.rangeNm = t.Number(5);
         aid.ident = t.Text(7);
         if (code == 2 || code == 3) {
             t.Require(10, "a VOR or NDB row ends with its name and type");
@@ -23,11 +25,14 @@ std::vector<NavAid> ReadNavDat(const std::filesystem::path &file) {
             size_t lastBlank = words.rfind(' ');
             aid.kind = words.substr(lastBlank + 1);
             aid.name = DecodeSourceText(words.substr(0, lastBlank));
+            if (code == 3)
+                aid.variation = t.Number(6);
         } else {
             t.Require(11, "a localizer row ends with airport, runway and type");
             aid.course = t.Number(6);
             aid.airport = t.Text(8);
             aid.runway = t.Text(9);
+            aid.kind = t.Text(10);
         }
         aids.push_back(std::move(aid));
     });

@@ -2,6 +2,7 @@
 
 #include "platform/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -83,6 +84,25 @@ double InitialTrueCourse(double lat1, double lon1, double lat2, double lon2) {
                std::sin(Radians(lat1)) * std::cos(Radians(lat2)) * std::cos(dLon);
     double course = std::atan2(y, x) * 180 / std::numbers::pi;
     return course < 0 ? course + 360 : course;
+}
+
+GeoPoint DestinationPoint(GeoPoint from, double trueCourse, double metres) {
+    double d = metres / kEarthRadiusMetres, c = Radians(trueCourse);
+    double lat1 = Radians(from.lat), lon1 = Radians(from.lon);
+    double lat2 = std::asin(std::sin(lat1) * std::cos(d) + std::cos(lat1) * std::sin(d) * std::cos(c));
+    double lon2 = lon1 + std::atan2(std::sin(c) * std::sin(d) * std::cos(lat1),
+                                    std::cos(d) - std::sin(lat1) * std::sin(lat2));
+    double lon = lon2 * 180 / std::numbers::pi;
+    lon = std::fmod(lon + 540, 360) - 180;
+    return {lon, lat2 * 180 / std::numbers::pi};
+}
+
+double AlongTrackMetres(GeoPoint from, double trueCourse, GeoPoint p) {
+    double d13 = DistanceMetres(from.lat, from.lon, p.lat, p.lon) / kEarthRadiusMetres;
+    double c13 = Radians(InitialTrueCourse(from.lat, from.lon, p.lat, p.lon));
+    double cross = std::asin(std::sin(d13) * std::sin(c13 - Radians(trueCourse)));
+    double along = std::acos(std::clamp(std::cos(d13) / std::cos(cross), -1.0, 1.0));
+    return (std::cos(c13 - Radians(trueCourse)) < 0 ? -along : along) * kEarthRadiusMetres;
 }
 
 } // namespace qelvar::import

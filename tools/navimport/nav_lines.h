@@ -31,4 +31,11 @@ std::string RunwayLine(const std::string &identifier, double lat, double lon, in
 double DistanceMetres(double lat1, double lon1, double lat2, double lon2);
 double InitialTrueCourse(double lat1, double lon1, double lat2, double lon2);
 
+// The point reached from `from` along the great circle of the initial true course.
+GeoPoint DestinationPoint(GeoPoint from, double trueCourse, double metres);
+
+// How far along the great circle that leaves `from` on the true course the point `p` lies (its
+// foot point), negative behind `from`.
+double AlongTrackMetres(GeoPoint from, double trueCourse, GeoPoint p);
+
 } // namespace qelvar::import

@@ -32,11 +32,16 @@ std::string Field(const QJsonObject &o, const char *name) {
 } // namespace
 
 std::vector<OurAirport> ReadOurAirports(const std::filesystem::path &airportsJson,
-                                        const std::filesystem::path &countriesJson) {
-    std::map<std::string, QString> countryNames;
+                                        const std::filesystem::path &countriesJson,
+                                        const std::filesystem::path &regionsJson) {
+    std::map<std::string, QString> countryNames, regionNames;
     for (const QJsonValue &v : ReadJsonArray(countriesJson)) {
         QJsonObject o = v.toObject();
         countryNames[Field(o, "code")] = o.value("name").toString();
+    }
+    for (const QJsonValue &v : ReadJsonArray(regionsJson)) {
+        QJsonObject o = v.toObject();
+        regionNames[Field(o, "code")] = o.value("name").toString();
     }
 
     std::vector<OurAirport> airports;
@@ -63,6 +68,8 @@ std::vector<OurAirport> ReadOurAirports(const std::filesystem::path &airportsJso
                    "record " + std::to_string(record) + " (" + a.ident + ") has no valid position");
         auto country = countryNames.find(Field(o, "iso_country"));
         a.country = country != countryNames.end() ? country->second : o.value("iso_country").toString();
+        auto region = regionNames.find(Field(o, "iso_region"));
+        a.region = region != regionNames.end() ? region->second : QString();
         airports.push_back(std::move(a));
     }
     return airports;

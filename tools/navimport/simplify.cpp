@@ -124,6 +124,29 @@ GeoLine Simplify(const GeoLine &line, double tolerance) {
     return simple;
 }
 
+GeoLine SimplifyMetres(const GeoLine &line, double toleranceMetres) {
+    if (line.size() < 3)
+        return line;
+    constexpr double kMetresPerDegree = 6'371'008.8 * 3.14159265358979323846 / 180;
+    GeoPoint origin = line.front();
+    double shrink = std::cos(origin.lat * 3.14159265358979323846 / 180);
+    GeoLine flat;
+    flat.reserve(line.size());
+    for (GeoPoint p : line)
+        flat.push_back(
+            {(p.lon - origin.lon) * shrink * kMetresPerDegree, (p.lat - origin.lat) * kMetresPerDegree});
+    GeoLine simple = Simplify(flat, toleranceMetres);
+    // Map the kept points back by their place in the line, so that their degrees stay exact.
+    GeoLine result;
+    size_t next = 0;
+    for (GeoPoint q : simple) {
+        while (!(flat[next] == q))
+            ++next;
+        result.push_back(line[next++]);
+    }
+    return result;
+}
+
 size_t FileLinesNeeded(const std::vector<GeoLine> &lines) {
     size_t needed = 0;
     for (const GeoLine &line : lines)

@@ -17,6 +17,10 @@ std::vector<GeoLine> SplitForFlatMap(const std::vector<GeoLine> &lines);
 // kept closed.
 GeoLine Simplify(const GeoLine &line, double tolerance);
 
+// The same with the tolerance in metres, for the small outlines of an airport: the points are
+// measured in a flat plane that touches the earth at the first point.
+GeoLine SimplifyMetres(const GeoLine &line, double toleranceMetres);
+
 // The simplification with the smallest tolerance whose lines, each with one segment-start line
 // in front, fit `budget` file lines. Lines that shrink to less than two distinct points, or to
 // less than the tolerance across, are dropped.

@@ -31,11 +31,15 @@ std::map<std::string, AptAirport> ReadAptDat(const std::filesystem::path &file);
 struct NavAid {
     int code = 0; // 2 NDB, 3 VOR, 4 ILS localizer, 5 LOC
     double lat = 0, lon = 0;
+    double elevationFeet = 0;
     int frequency = 0; // NDB kHz, others MHz x 100
-    double course = 0; // localizers: true course
+    double rangeNm = 0;
+    double course = 0;    // localizers: true course
+    double variation = 0; // VOR: magnetic variation the station is slaved to, east positive
     std::string ident;
     QString name;        // VOR/NDB: name without its type word
-    std::string kind;    // VOR/NDB: "VOR-DME", "NDB", ... (the last word of the name)
+    std::string kind;    // VOR/NDB: "VOR-DME", "NDB", ... (the last word of the name);
+                         // localizers: "ILS-cat-I", "LOC", "LDA", ...
     std::string airport; // localizers: ICAO of the airport
     std::string runway;  // localizers: runway
 };
@@ -58,11 +62,13 @@ struct OurAirport {
     QString name, municipality, country; // country: the name, joined from countries.json
     double lat = 0, lon = 0;
     std::string elevationFeet; // as given, may be empty
+    QString region;            // the name of the ISO region (state, province), joined from regions.json
     bool scheduledService = false;
 };
 
 std::vector<OurAirport> ReadOurAirports(const std::filesystem::path &airportsJson,
-                                        const std::filesystem::path &countriesJson);
+                                        const std::filesystem::path &countriesJson,
+                                        const std::filesystem::path &regionsJson);
 
 // Natural Earth TopoJSON (world-atlas): polylines in degrees.
 struct GeoPoint {

@@ -1,0 +1,35 @@
+// Look-ups of the navaids and fixes around a point, over the whole of nav.dat and fix.dat.
+#pragma once
+
+#include "sources.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace qelvar::import {
+
+class NavaidIndex {
+public:
+    NavaidIndex(const std::vector<NavAid> &aids, const std::vector<Fix> &fixes);
+
+    // Stations of the nav.dat code (2 NDB, 3 VOR) within the distance, nearest first.
+    std::vector<const NavAid *> StationsWithin(GeoPoint centre, double metres, int code) const;
+    std::vector<const Fix *> FixesWithin(GeoPoint centre, double metres) const;
+    // The nearest VOR anywhere, or none when nav.dat has no VOR.
+    const NavAid *NearestVor(GeoPoint centre) const;
+    // The localizers (codes 4 and 5) that nav.dat files under the airport ident, in file order.
+    std::vector<const NavAid *> LocalizersOf(const std::string &airport) const;
+
+private:
+    template <class T> using Cells = std::map<std::pair<int, int>, std::vector<const T *>>;
+    template <class T>
+    std::vector<const T *> Within(const Cells<T> &cells, GeoPoint centre, double metres) const;
+
+    Cells<NavAid> ndbs_, vors_;
+    Cells<Fix> fixes_;
+    std::vector<const NavAid *> allVors_;
+    std::multimap<std::string, const NavAid *> localizers_;
+};
+
+} // namespace qelvar::import
