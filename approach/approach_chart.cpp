@@ -10,6 +10,7 @@
 #include "platform/runtime_error.h"
 #include "scenery/grid.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace qelvar {
@@ -19,6 +20,13 @@ namespace {
 constexpr const char *kDegree = "\xB0"; // "°" in Windows-1252
 constexpr int kVorRightEdge = 14000;    // VORs are drawn when 0 < x < 14000 before the pan
 constexpr double kRhoUnitsPerDme = 2053;
+constexpr int kTitleY = 3000;
+
+// The title stands at y 3000, or below the header's runway and ILS list when a long list (eight
+// lines and more) reaches down to it.
+int TitleY(int headerListLines) {
+    return std::max(kTitleY, 800 + 250 * (headerListLines + 1) + 100);
+}
 
 std::optional<PicturePoint> Place(const ChartFrame &frame, const std::string &lat, const std::string &lon) {
     try {
@@ -143,10 +151,10 @@ bool IsRunwayEnd(const std::string &fixIdent) {
 }
 
 void DrawApproach(Canvas &canvas, const SceneryAirport &airport, const VorRecords &vors,
-                  const ChartFrame &frame, int number, ApproachChartOutcome &outcome) {
+                  const ChartFrame &frame, int number, int titleY, ApproachChartOutcome &outcome) {
     const ApproachRecord &approach = airport.approaches[static_cast<size_t>(number)];
     canvas.SetColor(kBlack);
-    canvas.Text(200, 3000, ApproachTitle(airport, vors, number), 14, true);
+    canvas.Text(200, titleY, ApproachTitle(airport, vors, number), 14, true);
 
     bool ils = approach.type == "ILS";
     bool hasLegs = false;
@@ -180,7 +188,7 @@ void DrawApproach(Canvas &canvas, const SceneryAirport &airport, const VorRecord
     canvas.SetColor(kBlack);
     if (!hasLegs) {
         canvas.SetColor(kDarkRed);
-        canvas.Text(200, 3400, kNoLegsNote, 10, true);
+        canvas.Text(200, titleY + 400, kNoLegsNote, 10, true);
     }
     if (outcome.dataCorrupt) {
         canvas.SetColor(kDarkRed);
@@ -234,7 +242,7 @@ std::string ApproachTitle(const SceneryAirport &airport, const VorRecords &vors,
 ApproachChartOutcome RedrawApproachChart(Canvas &canvas, SceneryAirport &airport, const VorRecords &vors,
                                          const ApproachView &view) {
     ApproachChartOutcome outcome;
-    DrawChartHeader(canvas, airport, HeaderStyle{true, view.zoom});
+    int headerListLines = DrawChartHeader(canvas, airport, HeaderStyle{true, view.zoom});
 
     ChartFrame frame;
     PicturePoint arp;
@@ -252,7 +260,7 @@ ApproachChartOutcome RedrawApproachChart(Canvas &canvas, SceneryAirport &airport
     bool chosen = view.approach && *view.approach >= 0 &&
                   static_cast<size_t>(*view.approach) < airport.approaches.Count();
     if (chosen && !view.transition)
-        DrawApproach(canvas, airport, vors, frame, *view.approach, outcome);
+        DrawApproach(canvas, airport, vors, frame, *view.approach, TitleY(headerListLines), outcome);
     return outcome;
 }
 

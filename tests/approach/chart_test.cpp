@@ -245,6 +245,27 @@ TEST(ApproachChart, ApproachWithoutLegsSaysSo) {
                      "TEXT 200 3400 10 bold #c00000 This approach has no legs in the scenery file."}));
 }
 
+TEST(ApproachChart, TitleMovesBelowALongRunwayAndIlsList) {
+    // The fixture's list has two runways and one ILS: three lines, the last at y 1550. Each further
+    // ILS record adds a line; from eight lines on the title goes 350 twips below the last one.
+    struct Case {
+        int extraIls, listLines, titleY;
+    };
+    for (const Case &c : std::vector<Case>{{0, 3, 3000}, {4, 7, 3000}, {5, 8, 3150}, {6, 9, 3400}}) {
+        SceneryAirport a = Fixture();
+        for (int i = 0; i < c.extraIls; ++i) {
+            *a.ils.Open() = IlsRecord{"IX" + std::to_string(i), "111.10", "340.0", "ILS RWY 34R"};
+            a.ils.Close();
+        }
+        RecordingCanvas header;
+        EXPECT_EQ(DrawChartHeader(header, a, HeaderStyle{true, 16}), c.listLines);
+        RecordingCanvas canvas;
+        RedrawApproachChart(canvas, a, FixtureVors(), ApproachView{16, 0, 0, 0, {}});
+        std::string title = "TEXT 200 " + std::to_string(c.titleY) + " 14 bold #000000 ILS RWY 16L";
+        EXPECT_EQ(From(canvas.calls, title).size() > 0, true) << c.extraIls << " extra ILS";
+    }
+}
+
 TEST(ApproachChart, VorsOnlyStrictlyInsideTheWidthBeforeThePan) {
     SceneryAirport a = Fixture();
     a.ndbs.Clear();

@@ -185,7 +185,7 @@ TEST(ApproachReader, RunwayEndIdentsAndLabels) {
     EXPECT_EQ(ApproachLabel({"RNAV", "9", "NONE", "", "", ""}), "RNAV 9");
 }
 
-TEST(ApproachReader, LegClosedOnItsOwnLineOnlyByExactSlashBracket) {
+TEST(ApproachReader, LegEndsOnItsLastAttributeLineOrOnALineOfItsOwn) {
     KitFolder folder;
     // The first leg ends "/>" on its attribute line, the second on a line of its own; a line such as
     // "  />  " with spaces around it closes too, and the line after "/>" opens no further leg.
