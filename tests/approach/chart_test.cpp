@@ -319,3 +319,45 @@ TEST(ApproachChart, NumbersWithUnitLetters) {
 
 } // namespace
 } // namespace qelvar
+
+namespace qelvar {
+namespace {
+
+// Every bundled scenery file: its airport is found, and every approach of it is drawn with all its
+// fixes found (the file's waypoints, NDBs and runway ends, or the bundled vor.nav).
+TEST(BundledApproaches, EveryApproachFindsItsFixes) {
+    std::filesystem::path folder = testing::DataDir() / "FSXFiles";
+    if (!std::filesystem::is_directory(folder))
+        GTEST_SKIP() << "no bundled scenery files";
+    static const Dispatcher dispatcher(ApproachRows());
+    RecordingMessageSink sink;
+    VorRecords vors;
+    LoadVor(testing::DataDir(), vors, sink);
+    ASSERT_TRUE(sink.boxes.empty());
+    size_t files = 0, approaches = 0;
+    std::vector<std::string> faults;
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".xml")
+            continue;
+        ++files;
+        SceneryAirport a;
+        SceneryLoadResult result =
+            LoadSceneryAirport(entry.path(), entry.path().stem().string(), dispatcher, a);
+        if (!result.airportFound || !result.fullTables.empty() || result.problemLines > 0)
+            faults.push_back(entry.path().filename().string() + ": not read whole");
+        for (size_t i = 0; i < a.approaches.Count(); ++i) {
+            ++approaches;
+            RecordingCanvas canvas;
+            ApproachChartOutcome outcome =
+                RedrawApproachChart(canvas, a, vors, ApproachView{16, 0, 0, static_cast<int>(i), {}});
+            if (outcome.dataCorrupt || outcome.noReferencePoint)
+                faults.push_back(entry.path().filename().string() + ": " + a.approaches[i].label);
+        }
+    }
+    EXPECT_GT(files, 0u);
+    EXPECT_TRUE(faults.empty()) << faults.size() << " faults in " << files << " files with " << approaches
+                                << " approaches, the first: " << faults.front();
+}
+
+} // namespace
+} // namespace qelvar
