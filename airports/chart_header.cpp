@@ -39,8 +39,8 @@ void DrawRadioList(Canvas &canvas, const SceneryAirport &airport, const HeaderSt
     }
 }
 
-// One line per runway whose first start is not a helipad, then the ILS lines.
-void DrawRunwayAndIlsLists(Canvas &canvas, SceneryAirport &airport) {
+// One line per runway whose first start is not a helipad, then the ILS lines; how many were drawn.
+int DrawRunwayAndIlsLists(Canvas &canvas, SceneryAirport &airport) {
     for (size_t i = 0; i < airport.starts.Count(); ++i)
         airport.starts[i].number = PaddedRunwayNumber(airport.starts[i].number);
     int n = 0;
@@ -56,12 +56,13 @@ void DrawRunwayAndIlsLists(Canvas &canvas, SceneryAirport &airport) {
                     8);
     }
     if (airport.ils.Count() == 0 || airport.ils[0].name.empty())
-        return;
+        return n;
     for (const IlsRecord &ils : airport.ils) {
         ++n;
         canvas.Text(200, kListTop + kListStep * n,
                     ils.name + "-" + ils.heading + kDegree + "-" + ils.ident + "-" + ils.frequency, 8);
     }
+    return n;
 }
 
 void DrawWarningAndScale(Canvas &canvas, const HeaderStyle &style) {
@@ -99,7 +100,7 @@ std::string DesignatorLetter(const std::string &designator) {
     return designator.substr(0, 1);
 }
 
-void DrawChartHeader(Canvas &canvas, SceneryAirport &airport, const HeaderStyle &style) {
+int DrawChartHeader(Canvas &canvas, SceneryAirport &airport, const HeaderStyle &style) {
     const AirportHeader &h = airport.header;
     canvas.Clear();
     canvas.SetFontName("Lucida Sans Unicode");
@@ -131,8 +132,9 @@ void DrawChartHeader(Canvas &canvas, SceneryAirport &airport, const HeaderStyle 
     canvas.Line(0, 900, kChartWidth, 900);
 
     DrawRadioList(canvas, airport, style);
-    DrawRunwayAndIlsLists(canvas, airport);
+    int listLines = DrawRunwayAndIlsLists(canvas, airport);
     DrawWarningAndScale(canvas, style);
+    return listLines;
 }
 
 } // namespace qelvar

@@ -26,7 +26,8 @@ std::string PaddedRunwayNumber(const std::string &number);
 std::string DesignatorLetter(const std::string &designator);
 
 // Clears the picture and draws the header, leaving the colour black and the line width 1. Stores
-// one-character start numbers in their two-digit form (a repeated redraw draws the same).
-void DrawChartHeader(Canvas &canvas, SceneryAirport &airport, const HeaderStyle &style);
+// one-character start numbers in their two-digit form (a repeated redraw draws the same). Returns
+// the number of lines of the runway and ILS list, the n-th of which stands at y = 800 + 250 n.
+int DrawChartHeader(Canvas &canvas, SceneryAirport &airport, const HeaderStyle &style);
 
 } // namespace qelvar

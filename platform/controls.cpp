@@ -48,7 +48,10 @@ void CaptionButton::paintEvent(QPaintEvent *) {
     QRect inner = rect().adjusted(1, 1, -1, -1);
     if (isDown())
         inner.translate(1, 1);
-    painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, text());
+    // A carriage return in a caption starts a new line, with or without a line feed after it.
+    QString shown = text();
+    shown.replace("\r\n", "\n").replace('\r', '\n');
+    painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, shown);
 }
 
 void SetBoxText(QPlainTextEdit &box, const std::string &text) {

@@ -197,12 +197,22 @@ void QtCanvas::Box(int x1, int y1, int x2, int y2) {
 void QtCanvas::Circle(int x, int y, int r) {
     if (OutsidePicture(x - r, y - r, x + r, y + r))
         return;
-    if (r * unitsPerTwip_ < 0.5) {
-        Point(x, y); // a circle smaller than a pixel shows as its centre pixel
+    if (r * unitsPerTwip_ < 0.5 && state_.lineWidth <= 1) {
+        Point(x, y); // a thin circle smaller than a pixel shows as its centre pixel
         return;
     }
     FlushLines();
     QPainter &p = Painter();
+    if (r * unitsPerTwip_ < 0.5) {
+        // A wide pen round a tiny circle is a dot as wide as the pen.
+        double radius = state_.lineWidth * unitsPerPixel_ / 2;
+        p.setPen(Qt::NoPen);
+        p.setBrush(color_);
+        p.drawEllipse(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), radius, radius);
+        p.setBrush(Qt::NoBrush);
+        penDirty_ = true;
+        return;
+    }
     if (state_.fillStyle == FillStyle::Solid)
         p.setBrush(ToQColor(state_.fillColor));
     p.drawEllipse(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), r * unitsPerTwip_, r * unitsPerTwip_);

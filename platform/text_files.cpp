@@ -2,6 +2,7 @@
 
 #include "runtime_error.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace qelvar {
@@ -32,6 +33,7 @@ bool TextLineReader::Fill() {
 
 bool TextLineReader::Next(std::string &line) {
     line.clear();
+    lastLineCut_ = false;
     bool any = false; // a line was begun: characters or its line end were seen
     while (true) {
         if (position_ == size_ && !Fill())
@@ -42,8 +44,12 @@ bool TextLineReader::Next(std::string &line) {
         const char *stop = begin;
         while (stop != end && *stop != '\n' && *stop != '\r')
             ++stop;
-        line.append(begin, stop);
-        position_ += static_cast<size_t>(stop - begin);
+        size_t length = static_cast<size_t>(stop - begin);
+        size_t room = maxLineLength_ - line.size();
+        if (length > room)
+            lastLineCut_ = true;
+        line.append(begin, std::min(length, room));
+        position_ += length;
         if (stop == end)
             continue;
         ++position_;

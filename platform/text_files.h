@@ -24,6 +24,12 @@ public:
     // when reading fails midway.
     bool Next(std::string &line);
 
+    // Lines longer than this keep only their first characters; the rest up to the line end is
+    // skipped (a file with one endless line then cannot fill the memory). No limit by default.
+    void SetMaxLineLength(size_t characters) { maxLineLength_ = characters; }
+    // True when the line that Next returned last was cut.
+    bool LastLineCut() const { return lastLineCut_; }
+
 private:
     bool Fill();
 
@@ -32,6 +38,8 @@ private:
     size_t position_ = 0;
     size_t size_ = 0;
     bool atStart_ = true;
+    size_t maxLineLength_ = static_cast<size_t>(-1);
+    bool lastLineCut_ = false;
 };
 
 // Every line of the file without its line end, read by TextLineReader.

@@ -54,15 +54,19 @@ IndexSearchOutcome RunIndexSearch(const std::filesystem::path &folder, const std
         });
     } catch (const RuntimeError &error) {
         outcome.caption = std::string(kAirportIndexFile) + " could not be read (" + error.Description() + ")";
+        outcome.indexRead = false;
         return outcome;
     }
     if (!outcome.entry) {
         outcome.caption = NotInIndexCaption(ident);
         return outcome;
     }
-    const IndexEntry &e = *outcome.entry;
-    outcome.caption = e.icao + "-" + e.city + "-" + e.country + "-" + e.fileName;
+    outcome.caption = IndexEntryCaption(*outcome.entry);
     return outcome;
+}
+
+std::string IndexEntryCaption(const IndexEntry &e) {
+    return e.icao + "-" + e.city + "-" + e.country + "-" + e.fileName;
 }
 
 IndexTable ReadIndexTable(const std::filesystem::path &folder, size_t capacity) {

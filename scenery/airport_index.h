@@ -34,6 +34,9 @@ std::string NotInIndexCaption(const std::string &ident);
 std::optional<IndexEntry> SearchAirportIndex(const std::filesystem::path &folder, const std::string &ident,
                                              const std::function<void(long linesPassed)> &onLinePassed);
 
+// The caption of a matched airport: ICAO + "-" + city + "-" + country + "-" + file name.
+std::string IndexEntryCaption(const IndexEntry &entry);
+
 // The whole search as both viewers run it: the "searching for " captions go to showCaption while the
 // index is read; the result holds the matched entry, if any, and the window's caption afterwards:
 // ICAO + "-" + city + "-" + country + "-" + file name on a match, the not-in-index caption without
@@ -41,6 +44,7 @@ std::optional<IndexEntry> SearchAirportIndex(const std::filesystem::path &folder
 struct IndexSearchOutcome {
     std::optional<IndexEntry> entry;
     std::string caption;
+    bool indexRead = true; // false when the index could not be read
 };
 IndexSearchOutcome RunIndexSearch(const std::filesystem::path &folder, const std::string &ident,
                                   const std::function<void(const std::string &caption)> &showCaption);

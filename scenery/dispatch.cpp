@@ -75,14 +75,17 @@ std::filesystem::path SceneryFilePath(const std::filesystem::path &programFolder
 
 SceneryLoadResult LoadSceneryAirport(const std::filesystem::path &xmlFile, const std::string &ident,
                                      const Dispatcher &dispatcher, SceneryAirport &airport) {
+    TextLineReader reader(xmlFile);
+    reader.SetMaxLineLength(kMaxSceneryLine);
     ClearSceneryAirport(airport);
     SceneryLoadResult result;
-    TextLineReader reader(xmlFile);
     std::string line;
     std::string elementTag;
     int lineNumber = 0;
     while (reader.Next(line)) {
         ++lineNumber;
+        if (reader.LastLineCut())
+            ++result.longLines;
         TabsToSpaces(line);
         if (!result.airportFound) {
             if (AttributeName(line) != "<Airport ident" || FirstValue(line) != ident)
@@ -95,7 +98,11 @@ SceneryLoadResult LoadSceneryAirport(const std::filesystem::path &xmlFile, const
             break;
         ReadContext context{airport, elementTag, line, lineNumber};
         dispatcher.Dispatch(context, AttributeName(line), tagLine);
-        if (context.missingValue && result.problems.size() < kMaxProblems)
+        if (!context.missingValue)
+            continue;
+        if (result.problemLines++ == 0)
+            result.firstProblemLine = lineNumber;
+        if (result.problems.size() < kMaxProblems)
             result.problems.push_back("line " + std::to_string(lineNumber) + ": " + AttributeName(line) +
                                       " has fewer quoted values than it needs");
     }

@@ -58,14 +58,21 @@ struct SceneryLoadResult {
     // "line 12: lon has no quoted value" for lines that carried fewer values than their row reads;
     // the first few only.
     std::vector<std::string> problems;
+    int problemLines = 0;     // all such lines
+    int firstProblemLine = 0; // the first of them, from 1
+    int longLines = 0;        // lines longer than kMaxSceneryLine, cut to it
 };
+
+// No line of a scenery file is anywhere near this long; longer ones are cut.
+inline constexpr size_t kMaxSceneryLine = 64 * 1024;
 
 // The XML file of an airport: the program folder's "FSXFiles" sub-folder and the file name as the
 // index names it, matched without regard to case.
 std::filesystem::path SceneryFilePath(const std::filesystem::path &programFolder,
                                       const std::string &fileName);
 
-// Empties the airport, reads the file up to the first "</Airport>" after the airport whose
+// Opens the file (when it cannot be opened, the airport keeps what it held), empties the airport,
+// reads the file up to the first "</Airport>" after the airport whose
 // "<Airport ident" value equals the ident exactly, and dispatches every line from that one on.
 // Raises File not found (53), Path/File access error (75) or Device I/O error (57).
 SceneryLoadResult LoadSceneryAirport(const std::filesystem::path &xmlFile, const std::string &ident,

@@ -28,6 +28,8 @@ void PlaceAirports(NavDatabase &db);
 MapPoint PlaceAirport(const Airport &airport);
 
 void LoadVor(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink);
+// vor.nav into a station table of any capacity (the approach chart keeps more stations than the map).
+void LoadVorStations(PointTable<VorStation> &table, const std::filesystem::path &folder, MessageSink &sink);
 void PlaceVors(NavDatabase &db);
 void LoadNdb(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink);
 void PlaceNdbs(NavDatabase &db);

@@ -69,8 +69,11 @@ IlsEntry ReadIls(const std::string &line) {
 } // namespace
 
 void LoadVor(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink) {
-    LoadStations(db.VorTable, folder, "vor.nav", sink,
-                 [](const std::string &f) { return ParseWholeNumber(f); });
+    LoadVorStations(db.VorTable, folder, sink);
+}
+
+void LoadVorStations(PointTable<VorStation> &table, const std::filesystem::path &folder, MessageSink &sink) {
+    LoadStations(table, folder, "vor.nav", sink, [](const std::string &f) { return ParseWholeNumber(f); });
 }
 
 void PlaceVors(NavDatabase &db) {

@@ -2,6 +2,7 @@
 #include "scenery/airport_index.h"
 #include "scenery/diagram_rows.h"
 #include "scenery/dispatch.h"
+#include "scenery/load_notice.h"
 #include "support/kit_folder.h"
 
 #include <gtest/gtest.h>
@@ -230,6 +231,73 @@ TEST(SceneryReader, LinesWithoutTheirValuesAreNoted) {
                                    "line 2: <TaxiwayPath start has fewer quoted values than it needs",
                                    "line 4: width has fewer quoted values than it needs",
                                }));
+    EXPECT_EQ(result.problemLines, 2);
+    EXPECT_EQ(result.firstProblemLine, 2);
+}
+
+TEST(SceneryReader, FileThatCannotBeOpenedLeavesTheAirportAsItWas) {
+    SceneryAirport a;
+    LoadDiagram(Fixture(), "EDXX", a);
+    EXPECT_THROW(LoadDiagram("/nonexistent/EDYY.xml", "EDYY", a), RuntimeError);
+    EXPECT_EQ(a.header.ident, "EDXX");
+    EXPECT_EQ(a.runways.Count(), 1u);
+}
+
+TEST(SceneryReader, EndlessLinesAreCutAndTheRestIsRead) {
+    KitFolder folder;
+    std::string endless(kMaxSceneryLine * 3, 'x');
+    SceneryLoadResult result;
+    SceneryAirport a = LoadLines(folder,
+                                 "<Airport ident=\"EDXX\"\r\nname=\"" + endless +
+                                     "\"\r\ncity=\"Frankfurt\"\r\n" + endless + "\r\n</Airport>\r\n",
+                                 "EDXX", &result);
+    EXPECT_EQ(result.longLines, 2);
+    EXPECT_EQ(a.header.city, "Frankfurt");
+    EXPECT_EQ(a.header.name, ""); // its closing quote was cut off: the line lacks its value
+    EXPECT_EQ(result.problemLines, 1);
+    EXPECT_EQ(LoadNotice(result, "EDXX", "t.xml"),
+              "1 line lacks a value, the first is line 2; 2 lines were too long and cut");
+}
+
+TEST(SceneryReader, EnormousAirportFillsEveryTableToItsSizeOnly) {
+    KitFolder folder;
+    std::string body = "<Airport ident=\"EDXX\"\r\n";
+    for (int i = 0; i < 2100; ++i)
+        body += "<TaxiwayPoint index=\"" + std::to_string(i) +
+                "\"\r\ntype=\"NORMAL\"\r\nlat=\"N50 00.00\"\r\n"
+                "lon=\"E008 00.00\"/>\r\n";
+    for (int i = 0; i < 5100; ++i)
+        body += "<TaxiwayPath start=\"0\" end=\"" + std::to_string(i) +
+                "\"\r\ntype=\"TAXI\"\r\nwidth=\"20M\"/>\r\n";
+    for (int i = 0; i < 510; ++i)
+        body += "<TaxiName index=\"" + std::to_string(i) + "\" name=\"N" + std::to_string(i) + "\"/>\r\n";
+    body += "<Tower\r\nlat=\"N1 0.0\"\r\n</Airport>\r\n";
+    SceneryLoadResult result;
+    SceneryAirport a = LoadLines(folder, body, "EDXX", &result);
+    EXPECT_EQ(a.taxiPoints.Count(), 2001u);
+    EXPECT_EQ(a.taxiPaths.Count(), 5001u);
+    EXPECT_EQ(a.taxiPaths[5000].end, "5000");
+    EXPECT_EQ(a.taxiNames.Count(), 501u);
+    EXPECT_EQ(a.taxiNames[500].name, "N500");
+    EXPECT_EQ(a.header.towerLat, "N1 0.0");
+    EXPECT_EQ(LoadNotice(result, "EDXX", "t.xml"),
+              "table full, the rest left out: taxi points, taxi names, taxi paths");
+}
+
+TEST(SceneryReader, LoadNotices) {
+    SceneryLoadResult missing;
+    EXPECT_EQ(LoadNotice(missing, "EDYZ", "EDXX.xml"), "EDYZ is not in EDXX.xml");
+    SceneryLoadResult clean;
+    clean.airportFound = true;
+    EXPECT_EQ(LoadNotice(clean, "EDXX", "EDXX.xml"), "");
+    SceneryLoadResult lines = clean;
+    lines.problemLines = 3;
+    lines.firstProblemLine = 17;
+    lines.fullTables = {"runways"};
+    EXPECT_EQ(LoadNotice(lines, "EDXX", "EDXX.xml"),
+              "table full, the rest left out: runways; 3 lines lack a value, the first is line 17");
+    EXPECT_EQ(UnreadableFileNotice("KSEA.xml", "File not found"),
+              "FSXFiles/KSEA.xml could not be read (File not found)");
 }
 
 TEST(SceneryReader, MissingFileIsError53) {

@@ -1,0 +1,92 @@
+#include "frm_arpt.h"
+
+#include "airports/chart_colors.h"
+#include "platform/runtime_error.h"
+#include "scenery/diagram_rows.h"
+#include "scenery/dispatch.h"
+#include "scenery/load_notice.h"
+
+namespace qelvar {
+
+ViewerLayout AirportViewerLayout() {
+    ViewerLayout layout;
+    layout.caption = "Qelvar-Airport";
+    layout.chartCaption = "Arpt Chart";
+    layout.searchLeft = 14'640;
+    layout.searchWidth = 1'095;
+    layout.zoom = ZoomRange{2, kNewAirportZoom, kFirstZoom, kLastZoom, 1};
+    return layout;
+}
+
+frmArpt::frmArpt(ViewerServices services, QWidget *parent)
+    : SceneryViewerWindow(AirportViewerLayout(), std::move(services), parent) {
+    cmdTaxi = AddButton("Taxi Labels", 14'640, 2'520, 2'055, 975);
+    cmdParking = AddButton("Parking", 14'640, 3'600, 2'055, 1'095);
+    connect(cmdTaxi, &QPushButton::clicked, this, &frmArpt::cmdTaxi_Click);
+    connect(cmdParking, &QPushButton::clicked, this, &frmArpt::cmdParking_Click);
+}
+
+DiagramView frmArpt::View() const {
+    return DiagramView{ZoomLevel(), PanX(), PanY(), parking_, taxiLabels_};
+}
+
+void frmArpt::SetViewControlsEnabled(bool enabled) {
+    SceneryViewerWindow::SetViewControlsEnabled(enabled);
+    cmdTaxi->setEnabled(enabled);
+    cmdParking->setEnabled(enabled);
+}
+
+void frmArpt::LoadChart() {
+    static const Dispatcher dispatcher(DiagramRows());
+    const IndexEntry &entry = *Matched();
+    SceneryLoadResult result;
+    try {
+        result =
+            LoadSceneryAirport(SceneryFilePath(Folder(), entry.fileName), entry.icao, dispatcher, airport_);
+    } catch (const RuntimeError &error) {
+        // The tables keep the airport they held; the caption and the picture say what went wrong.
+        std::string notice = UnreadableFileNotice(entry.fileName, error.Description());
+        SetCaption(MatchedCaption() + " - " + notice);
+        QtCanvas &canvas = picArpt->Canvas();
+        canvas.Clear();
+        canvas.SetColor(kDarkRed);
+        canvas.Text(200, 200, notice, 10);
+        canvas.SetColor(kBlack);
+        picArpt->update();
+        return;
+    }
+    chartLoaded_ = true;
+    DiagramReport report = DrawDiagram();
+    std::string notice = LoadNotice(result, entry.icao, entry.fileName);
+    std::string drawn = result.airportFound ? DiagramNotice(report) : std::string();
+    if (!drawn.empty())
+        notice += (notice.empty() ? "" : "; ") + drawn;
+    SetCaption(notice.empty() ? MatchedCaption() : MatchedCaption() + " - " + notice);
+}
+
+void frmArpt::Redraw() {
+    if (chartLoaded_)
+        DrawDiagram();
+}
+
+DiagramReport frmArpt::DrawDiagram() {
+    DiagramReport report = RedrawAirport(picArpt->Canvas(), airport_, View());
+    picArpt->update();
+    SetViewControlsEnabled(true);
+    cmdSearch->setEnabled(true);
+    return report;
+}
+
+void frmArpt::cmdParking_Click() {
+    parking_ = !parking_;
+    cmdParking->SetCaption(parking_ ? "Parking ON" : "Parking OFF");
+    Redraw();
+}
+
+void frmArpt::cmdTaxi_Click() {
+    taxiLabels_ = !taxiLabels_;
+    cmdTaxi->SetCaption(taxiLabels_ ? "Taxi Labels ON" : "Taxi Labels OFF");
+    Redraw();
+}
+
+} // namespace qelvar

@@ -1,0 +1,43 @@
+// The window of Qelvar Airports: the viewer skeleton with the airport diagram, its Parking and Taxi
+// Labels switches, and the tables of the one airport it shows.
+#pragma once
+
+#include "airports/redraw_airport.h"
+#include "airports/window/scenery_viewer_window.h"
+#include "scenery/scenery_airport.h"
+
+namespace qelvar {
+
+// The skeleton's settings for the diagram: "Qelvar-Airport", "Arpt Chart", zoom 1 to 10.
+ViewerLayout AirportViewerLayout();
+
+class frmArpt : public SceneryViewerWindow {
+    Q_OBJECT
+public:
+    explicit frmArpt(ViewerServices services, QWidget *parent = nullptr);
+
+    void cmdParking_Click(); // "Parking ON" / "Parking OFF"; redraw
+    void cmdTaxi_Click();    // "Taxi Labels ON" / "Taxi Labels OFF"; redraw
+
+    SceneryAirport &Airport() { return airport_; }
+    // The view state of the diagram as the next redraw uses it.
+    DiagramView View() const;
+    bool ChartLoaded() const { return chartLoaded_; }
+
+    CaptionButton *cmdTaxi, *cmdParking;
+
+protected:
+    void LoadChart() override;
+    void Redraw() override;
+    void SetViewControlsEnabled(bool enabled) override;
+
+private:
+    DiagramReport DrawDiagram();
+
+    SceneryAirport airport_;
+    bool chartLoaded_ = false; // the tables hold a load that can be drawn
+    bool parking_ = false;
+    bool taxiLabels_ = false;
+};
+
+} // namespace qelvar

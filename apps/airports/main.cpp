@@ -1,0 +1,20 @@
+// Qelvar Airports: the ground diagram of one airport from its scenery file.
+#include "airports/window/frm_arpt.h"
+#include "platform/program_folder.h"
+
+#include <QApplication>
+#include <string>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+
+    // The whole command line is the ICAO code to put into the search box.
+    std::string commandLine;
+    for (int i = 1; i < argc; ++i)
+        commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+
+    qelvar::frmArpt window({qelvar::ProgramFolder(), [] { QCoreApplication::exit(0); }});
+    window.Form_Load(commandLine);
+    window.show();
+    return app.exec();
+}
