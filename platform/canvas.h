@@ -34,6 +34,7 @@ public:
 
     // One pixel at the point.
     virtual void Point(int x, int y) = 0;
+    // A line of no length is a dot as wide as the line.
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     // A rectangle between two corners, filled by the fill style.
     virtual void Box(int x1, int y1, int x2, int y2) = 0;

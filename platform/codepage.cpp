@@ -45,6 +45,21 @@ std::string ToWindows1252(const QString &text) {
     return bytes;
 }
 
+std::string UpperCase(const std::string &windows1252) {
+    std::string upper = windows1252;
+    for (char &c : upper) {
+        auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7))
+            byte -= 0x20;
+        else if (byte == 0x9A || byte == 0x9C || byte == 0x9E) // š œ ž
+            byte -= 0x10;
+        else if (byte == 0xFF) // ÿ
+            byte = 0x9F;
+        c = static_cast<char>(byte);
+    }
+    return upper;
+}
+
 std::filesystem::path PathOfKitName(const std::string &windows1252Name) {
     QByteArray utf8 = ToUnicode(windows1252Name).toUtf8();
     return std::filesystem::path(std::string(utf8.constData(), static_cast<size_t>(utf8.size())));

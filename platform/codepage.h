@@ -12,6 +12,10 @@ QString ToUnicode(const std::string &windows1252);
 // Characters that Windows-1252 cannot hold become "?".
 std::string ToWindows1252(const QString &text);
 
+// Upper case of Windows-1252 text, byte for byte: a-z, the accented small letters and š, œ, ž, ÿ
+// become capitals; ß and every other byte stay as they are.
+std::string UpperCase(const std::string &windows1252);
+
 // File names: the kit's Windows-1252 names are UTF-8 on disk.
 std::filesystem::path PathOfKitName(const std::string &windows1252Name);
 std::string KitNameOfPath(const std::filesystem::path &path); // the file name only

@@ -1,5 +1,7 @@
 #include "launcher.h"
 
+#include "text_editor.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -8,13 +10,10 @@
 namespace qelvar {
 
 bool DesktopLauncher::OpenTextFile(const std::filesystem::path &file) {
-    QString path = QString::fromStdString(file.string());
-    for (const char *variable : {"VISUAL", "EDITOR"}) {
-        const char *editor = std::getenv(variable);
-        if (editor && *editor)
-            return QProcess::startDetached(QString::fromLocal8Bit(editor), {path});
-    }
-    return QProcess::startDetached("xdg-open", {path});
+    constexpr int kMomentMs = 3'000; // a terminal editor without a terminal takes about 2 s to give up
+    return OpenWithFirstThatStarts(
+        TextEditorCommands(file, std::getenv("VISUAL"), std::getenv("EDITOR")),
+        [](const std::vector<std::string> &command) { return LaunchAndWatch(command, kMomentMs); });
 }
 
 bool DesktopLauncher::StartProgram(const std::filesystem::path &program, const std::string &commandLine) {

@@ -11,8 +11,8 @@ namespace qelvar {
 class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
-    // Opens the text file in the text editor ($VISUAL or $EDITOR where set, else the desktop's
-    // default for text files); false when it could not be started.
+    // Opens the text file in the desktop's default application for text files, else in $VISUAL or
+    // $EDITOR (text_editor.h); false when none of them could be started.
     virtual bool OpenTextFile(const std::filesystem::path &file) = 0;
     // Starts the program with the command line as its one argument; false when it could not start.
     virtual bool StartProgram(const std::filesystem::path &program, const std::string &commandLine) = 0;

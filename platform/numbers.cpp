@@ -89,6 +89,11 @@ std::string FixedDecimals(double value, int decimals) {
 }
 
 std::string TwoDecimals(double value) {
+    // Infinities and NaN have no digits to group: written as they are.
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value < 0 ? "-inf" : "inf";
     char buffer[400];
     auto [ptr, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 2);

@@ -14,13 +14,16 @@ namespace qelvar {
 
 // Rounds to the nearest whole number, a half to the even neighbour (2.5 -> 2, 3.5 -> 4).
 inline double RoundHalfEven(double value) {
-    // Adding and taking away 2^52 + 2^51 leaves the value rounded to a whole number by the FPU's
-    // default round-to-nearest-even mode; beyond 2^51 every double is whole already.
-    constexpr double kShift = 6755399441055744.0;
-    if (!(std::fabs(value) < 2251799813685248.0))
+    // Adding and taking away 2^52 leaves a magnitude below 2^52 rounded to a whole number by the
+    // FPU's default round-to-nearest-even mode: the sum lies in [2^52, 2^53), where the doubles are
+    // exactly the whole numbers. From 2^52 on every double is whole already (infinities and NaN
+    // stay as they are).
+    constexpr double kTwoPow52 = 4503599627370496.0;
+    double magnitude = std::fabs(value);
+    if (!(magnitude < kTwoPow52))
         return value;
-    double rounded = (value + kShift) - kShift;
-    return rounded == 0 ? std::copysign(0.0, value) : rounded;
+    double rounded = (magnitude + kTwoPow52) - kTwoPow52;
+    return std::copysign(rounded, value);
 }
 
 // Raises Overflow (6) unless the value fits a signed 32-bit integer.
@@ -58,7 +61,8 @@ std::string ShortestDecimal(double value);
 // Exactly `decimals` decimals with "." as separator, no grouping: 30.50, -0.25.
 std::string FixedDecimals(double value, int decimals);
 
-// Two decimals with "." as separator and "," grouping the thousands: 1,234.56, -0.50.
+// Two decimals with "." as separator and "," grouping the thousands: 1,234.56, -0.50; infinities
+// and NaN as "inf", "-inf" and "nan".
 std::string TwoDecimals(double value);
 
 } // namespace qelvar

@@ -65,6 +65,11 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event) {
                    Twips(event->position().x()), Twips(event->position().y()));
 }
 
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event) {
+    // QWidget's default would deliver it as another press.
+    event->accept();
+}
+
 void PictureBox::mouseReleaseEvent(QMouseEvent *event) {
     emit MouseUp(ButtonValue(event->button()), ShiftValue(event->modifiers()), Twips(event->position().x()),
                  Twips(event->position().y()));

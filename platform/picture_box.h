@@ -1,5 +1,6 @@
 // A picture on a window: shows the retained image of its QtCanvas scaled to the widget and reports
-// mouse events with positions in twips of the picture.
+// mouse events with positions in twips of the picture. A double-click is one MouseDown: press,
+// release, then only the release of the second click.
 #pragma once
 
 #include "qt_canvas.h"
@@ -30,6 +31,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // The second press of a double-click: not a further MouseDown (its release is a MouseUp).
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     std::unique_ptr<QtCanvas> canvas_;

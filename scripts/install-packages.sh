@@ -9,6 +9,7 @@ packages=(
     zlib1g-dev
     fonts-dejavu-core
     xvfb xauth poppler-utils
+    dpkg-dev file
 )
 
 sudo_if_needed() {

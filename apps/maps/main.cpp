@@ -1,8 +1,8 @@
 // Qelvar Maps: the world map, route planner and airport editor.
 #include "maps/mainwindow/form2.h"
 #include "maps/navdata/form1.h"
+#include "platform/data_folder.h"
 #include "platform/launcher.h"
-#include "platform/program_folder.h"
 #include "platform/qt_message_sink.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@ int main(int argc, char *argv[]) {
         commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
 
     qelvar::DesktopLauncher launcher;
-    std::filesystem::path folder = qelvar::ProgramFolder();
+    std::filesystem::path folder = qelvar::DataFolder(); // read-only installed kits: a per-user copy
     qelvar::Form1 *startup = nullptr;
     qelvar::Form2 mainWindow(db, {sink, launcher, folder, [&] { startup->ShowFarewell(); }});
     qelvar::Form1 form1(

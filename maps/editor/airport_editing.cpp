@@ -123,6 +123,26 @@ bool IsLongitude(AirportBox box) {
 
 const char *const kSemicolonRefused =
     "\";\" separates the fields of Arpt.nav and cannot be stored: nothing changed.";
+const char *const kControlCharacterRefused =
+    "Line breaks and other control characters cannot be stored in Arpt.nav: nothing changed.";
+
+bool IsControlCharacter(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+// What no box may store: ";" and control characters would break the line of Arpt.nav. The ILS
+// box drops its line breaks by its own rule before this test.
+const char *RefusalOf(const std::string &text) {
+    if (text.find(';') != std::string::npos)
+        return kSemicolonRefused;
+    if (std::any_of(text.begin(), text.end(), IsControlCharacter))
+        return kControlCharacterRefused;
+    return nullptr;
+}
+
+bool IsDegrees(AirportBox box) {
+    return box == AirportBox::GradX || box == AirportBox::GradY;
+}
 
 } // namespace
 
@@ -145,15 +165,13 @@ BoxChange ApplyBoxChange(NavDatabase &db, EditorState &state, AirportBox box, co
     Airport &airport = CurrentOf(db, state);
     if (text == FieldText(airport, box))
         return {};
-    if (text.find(';') != std::string::npos)
-        return {false, kSemicolonRefused};
+    std::string stored = text;
+    if (box == AirportBox::Ils)
+        std::erase_if(stored, [](char c) { return c == '\r' || c == '\n'; });
+    if (const char *refusal = RefusalOf(stored))
+        return {false, refusal};
     BoxRule rule = RuleOf(box);
     if (std::string *field = TextField(airport, box)) {
-        std::string stored = text;
-        if (box == AirportBox::Ils)
-            stored.erase(
-                std::remove_if(stored.begin(), stored.end(), [](char c) { return c == '\r' || c == '\n'; }),
-                stored.end());
         *field = StoredUpperCase(box) ? UpperCase(stored) : stored;
         state.AirportChanged = true;
         return {true, rule.changed};
@@ -165,6 +183,10 @@ BoxChange ApplyBoxChange(NavDatabase &db, EditorState &state, AirportBox box, co
     } catch (const RuntimeError &) {
         return {false, rule.invalid};
     }
+    // Degrees are whole: the loader rounds the degrees of Arpt.nav to whole numbers, so a fraction
+    // typed here would put the airport elsewhere (even in the other hemisphere) after a restart.
+    if (IsDegrees(box) && value != std::trunc(value))
+        return {false, rule.invalid};
     // While the minutes end in "," the decimals are still being typed: nothing is stored yet.
     if (!(IsMinutes(box) && !text.empty() && text.back() == ',')) {
         Airport changed = airport;
@@ -209,6 +231,9 @@ std::string SaveRefusal(const NavDatabase &db) {
     if (db.AirportTable.LoadFailed)
         return "Arpt.nav could not be read at start-up: saving now would replace all its airports. The edits "
                "stay in memory; mend the file and start again.";
+    if (db.AirportTable.LoadTruncated)
+        return "Arpt.nav holds more airports than the table takes and was loaded only in part: saving now "
+               "would drop the rest. The edits stay in memory.";
     return {};
 }
 

@@ -28,7 +28,9 @@ std::string FieldText(const Airport &airport, AirportBox box);
 
 // The change rule: stores the text in the current airport (upper case where the field wants it,
 // numbers checked and the position recomputed), or says why it cannot. A ";" would split the line
-// of Arpt.nav and is refused; so are numbers that put the position outside the map's range.
+// of Arpt.nav and a line break (or another control character) would end it: both are refused; so
+// are degrees with a fraction, which the loader would read back rounded, and numbers that put the
+// position outside the map's range.
 BoxChange ApplyBoxChange(NavDatabase &db, EditorState &state, AirportBox box, const std::string &text);
 
 // X (or Y) of the airport from its degrees and minutes, degrees used as they stand.
@@ -45,7 +47,8 @@ bool AddNewAirport(NavDatabase &db, EditorState &state);
 std::vector<std::string> AirportTableLines(const AirportTableData &table);
 
 // Why the table must not be written, or empty: when Arpt.nav failed to load, writing would
-// replace the whole file with the few airports typed since.
+// replace the whole file with the few airports typed since; when it was loaded only in part (more
+// airports than the table takes), writing would drop the rest.
 std::string SaveRefusal(const NavDatabase &db);
 
 // Writes Arpt.nav (the existing file of that name, in any case) through the atomic writer;

@@ -131,14 +131,13 @@ void frmEditArpt::Open() {
     FillSearchLists();
     show();
     raise();
-    // An airport picked on the map: the first with its IATA code. Nothing picked: what was shown.
-    if (!db_.PickedAirport.empty()) {
-        int32_t found = FindAirportByIata(db_.AirportTable, db_.PickedAirport);
-        if (found >= 0) {
-            state_.CurrentAirport = found;
-            cmbSuchenName->setEditText("Arpt - Name");
-            ShowAirportInEditor(found);
-        }
+    // The airport picked on the map, by its own table entry: an IATA code may be empty or shared
+    // and would find another airport. Nothing picked: what was shown before.
+    int32_t picked = db_.PickedAirportIndex;
+    if (picked >= 0 && picked < db_.AirportTable.AirportCount) {
+        state_.CurrentAirport = picked;
+        cmbSuchenName->setEditText("Arpt - Name");
+        ShowAirportInEditor(picked);
     }
 }
 

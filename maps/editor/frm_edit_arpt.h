@@ -23,7 +23,8 @@ public:
     frmEditArpt(NavDatabase &db, MessageSink &sink, std::filesystem::path folder,
                 std::function<void()> redrawMap);
 
-    // Opens the editor on the airport last picked on the map (or what it showed before).
+    // Opens the editor on the airport last picked on the map, by its table index (or on what it
+    // showed before).
     void Open();
     void ShowAirportInEditor(int32_t index);
     void cmdNew_Click();

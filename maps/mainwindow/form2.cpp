@@ -88,6 +88,7 @@ Form2::Form2(NavDatabase &db, MainWindowServices services)
     lstFound = new QListWidget(this);
     lstFound->setFont(ControlFont("Lucida Console", 8));
     lstFound->hide();
+    lstFound->installEventFilter(this);
     cmbSearch = new QComboBox(this);
     cmbSearch->hide();
 
@@ -284,7 +285,11 @@ void Form2::PicMap_MouseDown(int button, int, float x, float y) {
         int32_t cx = RoundToInt32(x);
         int32_t cy = RoundToInt32(y);
         if (button == kRightButton) {
-            ShowInfo(ShowObjectInfo(db_, hits_, x, y, db_.PickedAirport));
+            ShowInfo(ShowObjectInfo(db_, hits_, x, y, db_.PickedAirport, db_.PickedAirportIndex));
+            return;
+        }
+        if (route_.RouteState == kListingFiles) {
+            lstFound->hide(); // a click on the map closes the route file list, and only that
             return;
         }
         switch (mapClickMode_) {

@@ -105,7 +105,12 @@ public:
     QComboBox *cmbSearch;
     QLabel *lblCoords;
 
+    // Shown by Rte Load when the program folder holds no route file.
+    static constexpr const char *kNoRouteFileText =
+        "There is no route file (*.rte) in the program folder yet: complete a route and press Rte Save.";
+
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -135,6 +140,7 @@ private:
     HitList hits_;
     RouteModel route_;
     std::unique_ptr<frmEditArpt> editor_; // created on the first Edit Arpt
+    int32_t stateBeforeListing_ = 0;      // the route state that closing the route file list returns to
     int32_t mapClickMode_ = 0;
     int32_t crossCursorArmed_ = 0;
     bool ringsShown_ = false;

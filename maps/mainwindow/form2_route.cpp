@@ -8,12 +8,20 @@
 #include "platform/program_folder.h"
 #include "platform/text_files.h"
 
+#include <QKeyEvent>
+
 namespace qelvar {
 
 namespace {
 
-constexpr int kDescriptionRole = Qt::UserRole;
+constexpr int kEntryTextRole = Qt::UserRole; // the entry's own text, or the route file's name
 constexpr int kPositionRole = Qt::UserRole + 1;
+
+// Why a file did not open: every way of opening it was tried.
+std::string EditorFailureText(const std::filesystem::path &file) {
+    return "The text editor could not be started for " + KitTextOfPath(file) +
+           "\r\n(neither xdg-open nor $VISUAL or $EDITOR opened it).";
+}
 
 void ShowSheetAtEnd(QPlainTextEdit &box, const std::string &text) {
     SetBoxText(box, text);
@@ -29,6 +37,10 @@ void Form2::ArmRoutePick() {
 }
 
 void Form2::cmdRte_Click() {
+    // Route Start while the route files are listed closes the list first and acts on the state
+    // from before Rte Load.
+    if (route_.RouteState == kListingFiles)
+        lstFound->hide();
     if (route_.RouteState == kWaitingForStart || route_.RouteState == kFileShown) {
         StartNewRoute(route_);
         ColourViewButtons(nullptr);
@@ -101,7 +113,7 @@ void Form2::RoutePickAt(int32_t x, int32_t y) {
     }
     for (const PickCandidate &c : candidates) {
         auto *item = new QListWidgetItem(ToUnicode(c.listText).replace("\r\n", "\n").trimmed(), lstFound);
-        item->setData(kDescriptionRole, QByteArray::fromStdString(c.description));
+        item->setData(kEntryTextRole, QByteArray::fromStdString(c.listText));
         item->setData(kPositionRole, QByteArray::fromStdString(c.position));
     }
     lstFound->show();
@@ -111,7 +123,7 @@ void Form2::RoutePickAt(int32_t x, int32_t y) {
 void Form2::lstFound_Click(QListWidgetItem *item) {
     if (!item)
         return;
-    std::string text = item->data(kDescriptionRole).toByteArray().toStdString();
+    std::string text = item->data(kEntryTextRole).toByteArray().toStdString();
     if (route_.RouteState == kListingFiles) {
         route_.RouteState = kFileShown;
         LoadRouteFile(text);
@@ -142,25 +154,44 @@ void Form2::SaveRoute() {
     }
     RedrawMap();
     if (!services_.launcher.OpenTextFile(file))
-        ShowInfo(BoxText(*txtDisplay) + "\r\nThe route was saved; the text editor could not be started for " +
-                 KitTextOfPath(file));
+        ShowInfo(BoxText(*txtDisplay) + "\r\nThe route was saved. " + EditorFailureText(file));
     cmdRteSave->hide();
     cmdRteLoad->show();
 }
 
 void Form2::cmdRteLoad_Click() {
+    std::vector<std::string> names = ListRouteFiles(services_.folder);
+    if (names.empty()) {
+        lstFound->hide(); // a list still open goes back to the state before it
+        ShowInfo(kNoRouteFileText);
+        return;
+    }
+    if (route_.RouteState != kListingFiles)
+        stateBeforeListing_ = route_.RouteState;
     route_.RouteState = kListingFiles;
     lstFound->clear();
-    std::vector<std::string> names = ListRouteFiles(services_.folder);
     for (const std::string &name : names) {
         auto *item = new QListWidgetItem(ToUnicode(name), lstFound);
-        item->setData(kDescriptionRole, QByteArray::fromStdString(name));
+        item->setData(kEntryTextRole, QByteArray::fromStdString(name));
     }
-    if (names.empty())
-        ShowInfo(
-            "There is no route file (*.rte) in the program folder yet: complete a route and press Rte Save.");
     lstFound->show();
     lstFound->raise();
+    lstFound->setFocus();
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == lstFound) {
+        // Escape closes the pick list; closing the route file list without a choice, by any way,
+        // returns to the route state from before Rte Load.
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            lstFound->hide();
+            return true;
+        }
+        // (A spontaneous hide comes from the window system, when the whole window is minimised.)
+        if (event->type() == QEvent::Hide && !event->spontaneous() && route_.RouteState == kListingFiles)
+            route_.RouteState = stateBeforeListing_;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form2::LoadRouteFile(const std::string &name) {
@@ -170,6 +201,7 @@ void Form2::LoadRouteFile(const std::string &name) {
         lines = ReadTextLines(FindFile(services_.folder, name));
     } catch (const RuntimeError &error) {
         ShowInfo("The route file " + name + " cannot be opened (" + error.Description() + ").");
+        route_.RouteState = stateBeforeListing_; // nothing was loaded
         lstFound->hide();
         return;
     }
@@ -184,7 +216,7 @@ void Form2::LoadRouteFile(const std::string &name) {
 void Form2::cmdAbout_Click() {
     std::filesystem::path help = FindFile(services_.folder, "Qelvar Maps Info.txt");
     if (!services_.launcher.OpenTextFile(help))
-        ShowInfo("The text editor could not be started for " + KitTextOfPath(help));
+        ShowInfo(EditorFailureText(help));
 }
 
 } // namespace qelvar

@@ -13,11 +13,14 @@ const double kPi = 4 * std::atan(1.0);
 constexpr double kDegreesToRadians = 0.0174532925199433; // the literal CalcSegment uses
 constexpr int32_t kUnitsPerNauticalMile = 3'600;         // round(38,880,000 / 180 / 60)
 
-// One crossing of the clip rectangle's side: start + diff * toSide / span. The product is a
-// 32-bit product (Overflow beyond that range), the rest in double precision, rounded half to even.
-int32_t Crossing(int32_t start, int32_t diff, int32_t toSide, int32_t span) {
-    int32_t product = CheckedInt32(static_cast<int64_t>(diff) * toSide);
-    return RoundToInt32(start + static_cast<double>(product) / span);
+// One crossing of a side of the clip rectangle: start + diff * toSide / span. The differences and
+// their product are 64-bit, so a long segment far across the picture is clipped like a short one;
+// the division and the addition are in double precision, rounded half to even. The crossing lies
+// between the segment's two ends, so it fits 32 bits; should it not, that is an Overflow.
+int32_t Crossing(int64_t start, int64_t diff, int64_t toSide, int64_t span) {
+    int64_t product = diff * toSide;
+    return RoundToInt32(static_cast<double>(start) +
+                        static_cast<double>(product) / static_cast<double>(span));
 }
 
 } // namespace
@@ -47,17 +50,18 @@ void LineClip(Canvas &canvas, MessageSink &sink, int32_t &x1, int32_t &y1, int32
                 return; // both ends outside: never drawn
             int outside = code1 != 0 ? code1 : code2;
             int32_t x = 0, y = 0;
+            const int64_t dx = int64_t{x2} - x1, dy = int64_t{y2} - y1;
             if (outside & kBottom) {
-                x = Crossing(x1, x2 - x1, bounds.bottom - y1, y2 - y1);
+                x = Crossing(x1, dx, int64_t{bounds.bottom} - y1, dy);
                 y = bounds.bottom;
             } else if (outside & kTop) {
-                x = Crossing(x1, x2 - x1, 0 - y1, y2 - y1);
+                x = Crossing(x1, dx, 0 - int64_t{y1}, dy);
                 y = 0;
             } else if (outside & kRight) {
-                y = Crossing(y1, y2 - y1, bounds.right - x1, x2 - x1);
+                y = Crossing(y1, dy, int64_t{bounds.right} - x1, dx);
                 x = bounds.right;
             } else {
-                y = Crossing(y1, y2 - y1, 0 - x1, x2 - x1);
+                y = Crossing(y1, dy, 0 - int64_t{x1}, dx);
                 x = 0;
             }
             if (outside == code1) {
@@ -112,9 +116,10 @@ double AcosRadians(double x) {
 }
 
 double GreatCircleDistance(double lat1, double lat2, double lon1, double lon2) {
+    // Every angle is turned into radians on its own; the longitudes are subtracted afterwards.
     const double r = kPi / 180;
     double a = std::sin(lat1 * r) * std::sin(lat2 * r) +
-               std::cos(lat1 * r) * std::cos(lat2 * r) * std::cos((lon1 - lon2) * r);
+               std::cos(lat1 * r) * std::cos(lat2 * r) * std::cos(lon1 * r - lon2 * r);
     double c = AcosRadians(a) * (180 / kPi);
     return 0.5 * 7916.6 * 0.86838 * c * (kPi / 180);
 }

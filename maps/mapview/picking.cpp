@@ -58,7 +58,7 @@ bool NearClick(const HitEntry &entry, double cx, double cy) {
 }
 
 std::string ShowObjectInfo(const NavDatabase &db, const HitList &hits, double cx, double cy,
-                           std::string &pickedAirport) {
+                           std::string &pickedAirport, int32_t &pickedIndex) {
     std::string text;
     for (int32_t i = 0; i < hits.count; ++i) {
         const HitEntry &e = hits.entries[i];
@@ -76,6 +76,7 @@ std::string ShowObjectInfo(const NavDatabase &db, const HitList &hits, double cx
             const Airport &a = db.AirportTable.entries[e.index];
             text += AirportBlock(a);
             pickedAirport = a.IataCode;
+            pickedIndex = e.index;
         }
     }
     return text.empty() ? "NO HIT" : text;

@@ -15,9 +15,10 @@ namespace qelvar {
 bool NearClick(const HitEntry &entry, double cx, double cy);
 
 // The blocks of every VOR, NDB, intersection and airport near the click, or "NO HIT". Sets
-// pickedAirport to the IATA code of the last airport near the click.
+// pickedAirport to the IATA code of the last airport near the click and pickedIndex to its index in
+// the airport table (many airports have no IATA code, and codes need not be unique).
 std::string ShowObjectInfo(const NavDatabase &db, const HitList &hits, double cx, double cy,
-                           std::string &pickedAirport);
+                           std::string &pickedAirport, int32_t &pickedIndex);
 
 // One candidate of a route pick: the pick-list text, the description the route takes when it is
 // the only candidate, and its map position "X|Y".

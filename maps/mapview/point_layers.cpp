@@ -109,9 +109,9 @@ void DisplayNdbs(MapPainter &p) {
                           for (int r : row->circles)
                               p.canvas.Circle(at.x, at.y, r);
                           for (const NdbLabel &label : row->labels) {
-                              auto length = static_cast<int32_t>(StationTextOf(ndb, label.lengthOf).size());
-                              p.canvas.Text(at.x - label.perCharacter * length, at.y + label.dy,
-                                            StationTextOf(ndb, label.text), label.size);
+                              p.canvas.Text(LabelLeftOf(at.x, label.perCharacter,
+                                                        StationTextOf(ndb, label.lengthOf).size()),
+                                            at.y + label.dy, StationTextOf(ndb, label.text), label.size);
                           }
                           p.scene.hits.Append(i, "NDB", at.x, at.y);
                       });

@@ -3,6 +3,9 @@
 #include "maps/mapview/geometry.h"
 #include "platform/numbers.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace qelvar {
 
 void Cross(Canvas &canvas, TwipPoint at, int arm) {
@@ -40,6 +43,13 @@ std::string AirportTextOf(const Airport &a, AirportText which) {
         return a.Atis;
     }
     return {};
+}
+
+int32_t LabelLeftOf(int32_t x, int perCharacter, size_t length) {
+    constexpr int64_t kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
+    // A text longer than the 32-bit range gives an offset beyond it all the same.
+    int64_t characters = static_cast<int64_t>(std::min<size_t>(length, static_cast<size_t>(kMax)));
+    return static_cast<int32_t>(std::clamp(int64_t{x} - int64_t{perCharacter} * characters, kMin, kMax));
 }
 
 TwipPoint IlsCourseEnd(const MapView &view, const IlsEntry &ils) {

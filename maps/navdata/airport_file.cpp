@@ -31,11 +31,12 @@ Airport ReadAirport(const std::string &line) {
 void LoadArptftomFile(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink) {
     AirportTableData &table = db.AirportTable;
     try {
-        std::vector<std::string> lines =
-            ReadRecordLines(folder, "arpt.nav", table.capacity, EmptyLines::AreSkipped, sink);
+        RecordLines records =
+            ReadRecordLines(folder, "arpt.nav", table.capacity, BlankLines::AreSkipped, sink);
+        table.LoadTruncated = records.truncated;
         table.entries.clear();
-        table.entries.reserve(lines.size());
-        for (const std::string &line : lines)
+        table.entries.reserve(records.lines.size());
+        for (const std::string &line : records.lines)
             table.entries.push_back(ReadAirport(line));
         // The count is set only once the whole file has been read: after an error the table
         // counts as empty.

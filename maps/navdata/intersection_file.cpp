@@ -23,11 +23,11 @@ Intersection ReadIntersection(const std::string &line) {
 void LoadIntersectionDataFromFile(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink) {
     PointTable<Intersection> &table = db.IntersectionTable;
     try {
-        std::vector<std::string> lines =
-            ReadRecordLines(folder, "Intersection.nav", table.capacity, EmptyLines::AreRecords, sink);
+        RecordLines records =
+            ReadRecordLines(folder, "Intersection.nav", table.capacity, BlankLines::AreSkipped, sink);
         table.entries.clear();
-        table.entries.reserve(lines.size());
-        for (const std::string &line : lines) {
+        table.entries.reserve(records.lines.size());
+        for (const std::string &line : records.lines) {
             table.entries.push_back(ReadIntersection(line));
             table.count = static_cast<int32_t>(table.entries.size());
         }

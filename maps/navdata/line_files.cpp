@@ -1,4 +1,5 @@
-// Coast.nav, Borders.nav, Train.nav and Hills.nav: one entry per line, comments included.
+// Coast.nav, Borders.nav, Train.nav and Hills.nav: one entry per line, comments and blank lines
+// included.
 #include "maps/navdata/loaders.h"
 #include "maps/navdata/placing.h"
 #include "maps/navdata/record_lines.h"
@@ -7,16 +8,17 @@ namespace qelvar {
 
 namespace {
 
+// A comment, or a blank line: its entry stays empty.
 bool IsComment(const std::string &line) {
-    return !line.empty() && line[0] == '#';
+    return (!line.empty() && line[0] == '#') || IsBlankLine(line);
 }
 
-// Every line takes the next entry; a comment (and a "##" segment start) stays X = Y = 0 and so
-// ends the polyline before it.
+// Every line takes the next entry; a comment (and a "##" segment start, and a blank line) stays
+// X = Y = 0 and so ends the polyline before it.
 void LoadPolylineLayer(PolylineLayer &layer, const std::filesystem::path &folder, const std::string &fileName,
                        MessageSink &sink) {
     std::vector<std::string> lines =
-        ReadRecordLines(folder, fileName, layer.capacity, EmptyLines::AreRecords, sink);
+        ReadRecordLines(folder, fileName, layer.capacity, BlankLines::AreKept, sink).lines;
     layer.X.assign(lines.size(), 0);
     layer.Y.assign(lines.size(), 0);
     layer.count = 0;
@@ -48,7 +50,7 @@ void LoadHillsFromFile(NavDatabase &db, const std::filesystem::path &folder, Mes
     PointTable<Hill> &table = db.HillTable;
     try {
         std::vector<std::string> lines =
-            ReadRecordLines(folder, "Hills.nav", table.capacity, EmptyLines::AreRecords, sink);
+            ReadRecordLines(folder, "Hills.nav", table.capacity, BlankLines::AreKept, sink).lines;
         for (const std::string &line : lines) {
             Hill hill;
             if (!IsComment(line)) {

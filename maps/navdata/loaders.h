@@ -4,7 +4,8 @@
 // Errors: the line-file, VOR, NDB and ILS loaders raise RuntimeError to their caller; the hills
 // and airport loaders show the routine message and return; the runway and intersection loaders
 // end the program through ReportFatalError. A file with more records than its table holds keeps
-// the records that fit and says so in one message.
+// the records that fit and says so in one message. Blank lines are skipped in the files where every
+// line is a record, and read like comments (an empty entry) in the line files and Hills.nav.
 #pragma once
 
 #include "maps/navdata/nav_database.h"

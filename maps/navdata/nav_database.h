@@ -102,7 +102,8 @@ struct AirportTableData {
     static constexpr int32_t capacity = 100'001;
     int32_t AirportCount = 0;
     std::vector<Airport> entries;
-    bool LoadFailed = false; // the loader reported an error: the file holds more than the table
+    bool LoadFailed = false;    // the loader reported an error: the table counts as empty
+    bool LoadTruncated = false; // the file held more airports than the table: the rest was left out
 };
 
 // The nine switchable layers; the start-up window switches the first eight on.
@@ -133,8 +134,9 @@ struct NavDatabase {
     // Map units per screen unit for zoom levels 1 ... 12 (index 0 unused).
     std::array<int32_t, 13> ZoomScale{};
     LayerFlagSet LayerFlags;
-    std::string MarkedAirport; // the command line: ICAO code of the airport to mark
-    std::string PickedAirport; // IATA code of the airport last picked with the right button
+    std::string MarkedAirport;       // the command line: ICAO code of the airport to mark
+    std::string PickedAirport;       // IATA code of the airport last picked with the right button
+    int32_t PickedAirportIndex = -1; // its index in the AirportTable; -1 until one is picked
 };
 
 } // namespace qelvar

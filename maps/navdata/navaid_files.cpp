@@ -12,11 +12,10 @@ namespace {
 template <typename Station, typename ReadMinutes>
 void LoadStations(PointTable<Station> &table, const std::filesystem::path &folder,
                   const std::string &fileName, MessageSink &sink, ReadMinutes readMinutes) {
-    std::vector<std::string> lines =
-        ReadRecordLines(folder, fileName, table.capacity, EmptyLines::AreRecords, sink);
+    RecordLines records = ReadRecordLines(folder, fileName, table.capacity, BlankLines::AreSkipped, sink);
     table.entries.clear();
     table.count = 0;
-    for (const std::string &line : lines) {
+    for (const std::string &line : records.lines) {
         std::vector<std::string> f = RecordFields(line, ';', 8);
         Station s;
         s.LonDeg = ParseWholeNumber(f[1]);
@@ -88,11 +87,10 @@ void PlaceNdbs(NavDatabase &db) {
 
 void LoadIls(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink) {
     PointTable<IlsEntry> &table = db.IlsTable;
-    std::vector<std::string> lines =
-        ReadRecordLines(folder, "ils.nav", table.capacity, EmptyLines::AreSkipped, sink);
+    RecordLines records = ReadRecordLines(folder, "ils.nav", table.capacity, BlankLines::AreSkipped, sink);
     table.entries.clear();
     table.count = 0;
-    for (const std::string &line : lines) {
+    for (const std::string &line : records.lines) {
         table.entries.push_back(ReadIls(line));
         table.count = static_cast<int32_t>(table.entries.size());
     }

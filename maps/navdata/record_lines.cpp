@@ -12,19 +12,24 @@ std::string TableFullText(const std::string &fileName, int32_t capacity) {
            " were loaded; the rest of the file was left out.";
 }
 
-std::vector<std::string> ReadRecordLines(const std::filesystem::path &folder, const std::string &fileName,
-                                         int32_t capacity, EmptyLines emptyLines, MessageSink &sink) {
+bool IsBlankLine(const std::string &line) {
+    return line.find_first_not_of(" \t") == std::string::npos;
+}
+
+RecordLines ReadRecordLines(const std::filesystem::path &folder, const std::string &fileName,
+                            int32_t capacity, BlankLines blankLines, MessageSink &sink) {
     std::vector<std::string> lines = ReadTextLines(FindFile(folder, fileName));
-    std::vector<std::string> records;
-    records.reserve(std::min<size_t>(lines.size(), static_cast<size_t>(capacity)));
+    RecordLines records;
+    records.lines.reserve(std::min<size_t>(lines.size(), static_cast<size_t>(capacity)));
     for (std::string &line : lines) {
-        if (emptyLines == EmptyLines::AreSkipped && line.empty())
+        if (blankLines == BlankLines::AreSkipped && IsBlankLine(line))
             continue;
-        if (static_cast<int32_t>(records.size()) == capacity) {
+        if (static_cast<int32_t>(records.lines.size()) == capacity) {
+            records.truncated = true;
             sink.ShowMessage(TableFullText(fileName, capacity));
             break;
         }
-        records.push_back(std::move(line));
+        records.lines.push_back(std::move(line));
     }
     return records;
 }

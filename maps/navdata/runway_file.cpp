@@ -41,11 +41,11 @@ Runway ReadRunway(const std::string &line) {
 void LoadRunwayDataFromFile(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink) {
     PointTable<Runway> &table = db.RunwayTable;
     try {
-        std::vector<std::string> lines =
-            ReadRecordLines(folder, "Runways.nav", table.capacity, EmptyLines::AreRecords, sink);
+        RecordLines records =
+            ReadRecordLines(folder, "Runways.nav", table.capacity, BlankLines::AreSkipped, sink);
         table.entries.clear();
-        table.entries.reserve(lines.size());
-        for (const std::string &line : lines) {
+        table.entries.reserve(records.lines.size());
+        for (const std::string &line : records.lines) {
             table.entries.push_back(ReadRunway(line));
             table.count = static_cast<int32_t>(table.entries.size());
         }

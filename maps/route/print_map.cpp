@@ -207,20 +207,19 @@ void PrintNdbs(Page &page) {
         return;
     const PointTable<NdbStation> &table = page.db().NdbTable;
     page.canvas.SetColor(kNdbColor);
-    ForEachPastOrigin(table.entries, table.count, page.scene.view,
-                      [&](int32_t, const NdbStation &ndb, TwipPoint at) {
-                          if (!OnPage(page, at))
-                              return;
-                          if (row->point)
-                              page.canvas.Point(at.x, at.y);
-                          for (int r : row->circles)
-                              page.canvas.Circle(at.x, at.y, r);
-                          for (const NdbLabel &label : row->labels) {
-                              auto length = static_cast<int32_t>(StationTextOf(ndb, label.lengthOf).size());
-                              page.Text(at.x - label.perCharacter * length, at.y + label.dy,
-                                        StationTextOf(ndb, label.text), label.size);
-                          }
-                      });
+    ForEachPastOrigin(
+        table.entries, table.count, page.scene.view, [&](int32_t, const NdbStation &ndb, TwipPoint at) {
+            if (!OnPage(page, at))
+                return;
+            if (row->point)
+                page.canvas.Point(at.x, at.y);
+            for (int r : row->circles)
+                page.canvas.Circle(at.x, at.y, r);
+            for (const NdbLabel &label : row->labels) {
+                page.Text(LabelLeftOf(at.x, label.perCharacter, StationTextOf(ndb, label.lengthOf).size()),
+                          at.y + label.dy, StationTextOf(ndb, label.text), label.size);
+            }
+        });
 }
 
 void PrintAirports(Page &page) {

@@ -51,6 +51,9 @@ std::string SafeRouteName(const std::string &routeName) {
     std::string name = routeName;
     std::replace(name.begin(), name.end(), '/', ' ');
     std::replace(name.begin(), name.end(), ':', ' ');
+    // The line end that a point name chosen from the pick list carries ("INT- name" CR LF), and any
+    // other control character, has no place in a file name.
+    std::erase_if(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
     return name;
 }
 
@@ -73,10 +76,12 @@ std::vector<std::string> ListRouteFiles(const std::filesystem::path &folder) {
     std::vector<std::string> names;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        // Every name that ends in ".rte", in any case; ".rte" itself too (the route saved before any
+        // route was completed), although the file system counts it a hidden file without extension.
         std::string name = KitNameOfPath(it->path());
-        std::string extension = it->path().extension().string();
-        std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
-        if (extension == ".rte" && it->is_regular_file(ec))
+        std::string ending = name.size() >= 4 ? name.substr(name.size() - 4) : std::string();
+        std::transform(ending.begin(), ending.end(), ending.begin(), ::tolower);
+        if (ending == ".rte" && it->is_regular_file(ec))
             names.push_back(name);
     }
     std::sort(names.begin(), names.end());

@@ -10,13 +10,15 @@
 
 namespace qelvar {
 
-// The route name with every "/" and ":" replaced by a blank.
+// The route name with every "/" and ":" replaced by a blank and control characters (line ends)
+// left out.
 std::string SafeRouteName(const std::string &routeName);
 
 // The lines of the route file of the model's route.
 std::vector<std::string> RouteFileLines(const RouteModel &model);
 
-// The names (Windows-1252) of the "*.rte" files of the folder, sorted.
+// The names (Windows-1252) of the files of the folder whose names end in ".rte" (hidden ones and
+// ".rte" itself included), sorted.
 std::vector<std::string> ListRouteFiles(const std::filesystem::path &folder);
 
 // What a route file shows: " FPL-        " + name, an empty line, then every line that is not a

@@ -78,9 +78,79 @@ TEST_F(AirportEditing, NumberBoxesCheckTheirTextAndMoveTheAirport) {
     EXPECT_EQ(ApplyBoxChange(db, other, AirportBox::GradY, "4x").message, "Y-Grad invalid");
     EXPECT_FALSE(other.AirportChanged);
 
-    // Degrees with a fraction count as they stand.
-    ApplyBoxChange(db, state, AirportBox::GradY, "48.5");
-    EXPECT_EQ(Current().Y, 19'440'000 - (10'476'000 + 45'000));
+    // Degrees are whole: the loader would read a fraction back rounded. "48." and "48,0" are whole.
+    int32_t y = Current().Y;
+    EXPECT_EQ(ApplyBoxChange(db, state, AirportBox::GradY, "48.5").message, "Y-Grad invalid");
+    EXPECT_DOUBLE_EQ(Current().LatDeg, 48);
+    EXPECT_EQ(Current().Y, y);
+    EXPECT_EQ(ApplyBoxChange(db, state, AirportBox::GradY, "47,0").message, "Arpt PosY has changed!");
+    EXPECT_EQ(ApplyBoxChange(db, state, AirportBox::GradY, "48.").message, "Arpt PosY has changed!");
+    EXPECT_EQ(Current().Y, y);
+}
+
+// A fractional degree once placed the airport west while editing and east after a restart (-0.3
+// and 30 minutes: the loader rounds -0.3 to 0 and reads the minutes as east). Now the fraction is
+// refused, and every position the editor takes is the one the loader reads back.
+TEST_F(AirportEditing, WhatTheEditorPlacesTheLoaderPlacesAlike) {
+    struct Case {
+        const char *lonDeg, *lonMin, *latDeg, *latMin;
+        bool refused; // the degrees were refused: the airport keeps 11 and 48
+    } cases[] = {
+        {"-0.3", "30", "0.7", "15", true},     {"-0", "30", "0", "-15", false},
+        {"0", "-30", "-0", "15", false},       {"-1", "30", "1", "-0.5", false},
+        {"12", "-47.2", "-48", "21.2", false}, {"179", "59.99", "-89", "59,5", false},
+        {"-12.5", "1", "12,5", "1", true},
+    };
+    testing::KitFolder folder;
+    for (const Case &c : cases) {
+        NavDatabase edited;
+        LoadArptftomFile(edited, testing::FixturesDir(), sink);
+        PlaceAirports(edited);
+        EditorState s;
+        BoxChange lon = ApplyBoxChange(edited, s, AirportBox::GradX, c.lonDeg);
+        ApplyBoxChange(edited, s, AirportBox::MinX, c.lonMin);
+        BoxChange lat = ApplyBoxChange(edited, s, AirportBox::GradY, c.latDeg);
+        ApplyBoxChange(edited, s, AirportBox::MinY, c.latMin);
+        EXPECT_EQ(lon.message, c.refused ? "X-Grad invalid" : "Arpt PosX has changed!") << c.lonDeg;
+        EXPECT_EQ(lat.message, c.refused ? "Y-Grad invalid" : "Arpt PosY has changed!") << c.latDeg;
+        const Airport &a = edited.AirportTable.entries[0];
+        if (c.refused) {
+            EXPECT_DOUBLE_EQ(a.LonDeg, 11);
+            EXPECT_DOUBLE_EQ(a.LatDeg, 48);
+        }
+        SaveAirportTable(edited, folder.Path());
+        NavDatabase reloaded;
+        LoadArptftomFile(reloaded, folder.Path(), sink);
+        PlaceAirports(reloaded);
+        const Airport &b = reloaded.AirportTable.entries[0];
+        EXPECT_EQ(b.X, a.X) << c.lonDeg << " " << c.lonMin;
+        EXPECT_EQ(b.Y, a.Y) << c.latDeg << " " << c.latMin;
+    }
+    EXPECT_TRUE(sink.boxes.empty());
+}
+
+// A pasted name with a line break would end the line of Arpt.nav, and the next start would fail
+// to load the file. Every box refuses line breaks and other control characters, as it refuses ";".
+// The ILS box takes its line breaks out by its own rule, so only other control characters remain.
+TEST_F(AirportEditing, LineBreaksAndControlCharactersAreRefusedInEveryBox) {
+    const std::string refused =
+        "Line breaks and other control characters cannot be stored in Arpt.nav: nothing changed.";
+    Airport before = Current();
+    for (AirportBox box : {AirportBox::Art, AirportBox::Iata, AirportBox::Name, AirportBox::Icao,
+                           AirportBox::Land, AirportBox::Atis, AirportBox::Elev, AirportBox::GradX,
+                           AirportBox::MinX, AirportBox::GradY, AirportBox::MinY}) {
+        for (const char *text : {"MUNICH\r\nRIEM", "RIEM\n", "\r1", "A\tB", "B\x01", "1\x7f"}) {
+            BoxChange change = ApplyBoxChange(db, state, box, text);
+            EXPECT_FALSE(change.changed) << static_cast<int>(box) << " " << text;
+            EXPECT_EQ(change.message, refused) << static_cast<int>(box);
+        }
+    }
+    EXPECT_EQ(ApplyBoxChange(db, state, AirportBox::Ils, "08L\t26R").message, refused);
+    EXPECT_EQ(AirportTableLines(db.AirportTable)[0], AirportTableLines({1, {before}})[0]);
+    EXPECT_FALSE(state.AirportChanged);
+    // Letters beyond ASCII are no control characters.
+    EXPECT_EQ(ApplyBoxChange(db, state, AirportBox::Name, "M\xfcnchen \xa0Riem").message,
+              "Arpt Name has changed!");
 }
 
 TEST_F(AirportEditing, RefusesWhatWouldSplitALineOrLeaveTheMap) {
@@ -150,6 +220,12 @@ TEST_F(AirportEditing, EditsSaveAndLoadBackExactly) {
     EXPECT_EQ(edited.X, 38'880'000 + 2'376'000 + 180'900);
     EXPECT_EQ(reloaded.AirportTable.entries[4].Y, 19'440'000 + 2'160'000 + 108'000);
     EXPECT_EQ(reloaded.AirportTable.entries[4].X, 38'880'000);
+}
+
+TEST_F(AirportEditing, APartlyLoadedTableIsNeverWrittenOver) {
+    db.AirportTable.LoadTruncated = true;
+    EXPECT_EQ(SaveRefusal(db), "Arpt.nav holds more airports than the table takes and was loaded only in "
+                               "part: saving now would drop the rest. The edits stay in memory.");
 }
 
 TEST_F(AirportEditing, AFailedLoadIsNeverWrittenOver) {

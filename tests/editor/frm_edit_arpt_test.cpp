@@ -3,6 +3,8 @@
 #include "maps/navdata/loaders.h"
 #include "support/kit_folder.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -40,6 +42,7 @@ TEST_F(Editor, OpensOnAirportZeroOrThePickedOne) {
     EXPECT_EQ(editor->cmbSuchenTag->count(), 3); // GRU, JFK, MUC
 
     db.PickedAirport = "JFK";
+    db.PickedAirportIndex = 2;
     editor->Open();
     EXPECT_EQ(editor->txtICAO->text(), "KJFK");
     EXPECT_EQ(editor->State().CurrentAirport, 2);
@@ -52,6 +55,56 @@ TEST_F(Editor, OpensOnAirportZeroOrThePickedOne) {
     editor->cmbSuchenName_Click("Oberpfaffenhofen");
     EXPECT_EQ(editor->txtICAO->text(), "EDMO");
     EXPECT_EQ(editor->cmbSuchenTag->currentText(), "Arpt - Tag");
+}
+
+// EDMO (entry 1) has no IATA code and lies between MUC and JFK: picking it opens the editor on
+// EDMO itself, and an edit changes EDMO. So does an airport that shares its IATA code with another.
+TEST_F(Editor, OpensOnThePickedEntryWithOrWithoutAnIataCode) {
+    db.PickedAirport = "JFK";
+    db.PickedAirportIndex = 2;
+    editor->Open();
+    ASSERT_EQ(editor->txtICAO->text(), "KJFK");
+
+    db.PickedAirport = "";
+    db.PickedAirportIndex = 1;
+    editor->Open();
+    EXPECT_EQ(editor->txtICAO->text(), "EDMO");
+    EXPECT_EQ(editor->State().CurrentAirport, 1);
+    Type(editor->txtLand, "Bavaria");
+    EXPECT_EQ(db.AirportTable.entries[1].Country, "Bavaria");
+    EXPECT_EQ(db.AirportTable.entries[2].Country, "United States");
+
+    db.AirportTable.entries[3].IataCode = "JFK"; // SBGR now shares JFK's code
+    db.PickedAirport = "JFK";
+    db.PickedAirportIndex = 3;
+    editor->Open();
+    EXPECT_EQ(editor->txtICAO->text(), "SBGR");
+    // The IATA search box still finds the first airport with the code.
+    editor->cmbSuchenTag_Click("JFK");
+    EXPECT_EQ(editor->txtICAO->text(), "KJFK");
+}
+
+// Qt's line edit keeps a pasted line break; the box refuses it, and Arpt.nav stays loadable.
+TEST_F(Editor, APastedLineBreakIsRefused) {
+    editor->Open();
+    QApplication::clipboard()->setText("MUNICH\nRIEM");
+    editor->txtName->selectAll();
+    editor->txtName->paste();
+    if (!editor->txtName->text().contains('\n'))
+        editor->txtName->setText("MUNICH\nRIEM"); // where the clipboard or the line edit drops it
+    EXPECT_EQ(Info(),
+              "Line breaks and other control characters cannot be stored in Arpt.nav: nothing changed.");
+    EXPECT_EQ(db.AirportTable.entries[0].Name, "M\xfcnchen Franz Josef Strau\xdf");
+    EXPECT_FALSE(editor->State().AirportChanged);
+    EXPECT_FALSE(editor->cmdSave->isVisible());
+
+    Type(editor->txtName, "RIEM");
+    QTest::mouseClick(editor->cmdSave, Qt::LeftButton);
+    NavDatabase reloaded;
+    LoadArptftomFile(reloaded, folder.Path(), sink);
+    EXPECT_TRUE(sink.boxes.empty());
+    EXPECT_EQ(reloaded.AirportTable.AirportCount, 4);
+    EXPECT_EQ(reloaded.AirportTable.entries[0].Name, "RIEM");
 }
 
 TEST_F(Editor, TypingFollowsTheChangeRules) {
@@ -132,6 +185,32 @@ TEST_F(Editor, AFailedSaveSaysSoAndKeepsTheEdits) {
     QTest::mouseClick(editor->cmdExit, Qt::LeftButton);
     EXPECT_TRUE(editor->isVisible()); // Done stays open when the table was not written
     EXPECT_EQ(db.AirportTable.entries[0].Country, "Changed");
+}
+
+// arpt.nav with one airport more than the table takes: the load keeps what fits and says so, and
+// Save would rewrite the file without the rest; it is refused, and the file keeps every line.
+TEST_F(Editor, RefusesToWriteOverAFileLoadedOnlyInPart) {
+    std::string line = "AD;A;AAAA;A;1;1;0;1;0;;;X\r\n";
+    std::string file;
+    for (int i = 0; i < AirportTableData::capacity + 1; ++i)
+        file += line;
+    folder.Write("arpt.nav", file);
+    NavDatabase partly;
+    LoadArptftomFile(partly, folder.Path(), sink);
+    ASSERT_EQ(sink.boxes.size(), 1u); // the table-full message
+    EXPECT_TRUE(partly.AirportTable.LoadTruncated);
+    frmEditArpt partlyEditor(partly, sink, folder.Path(), [] {});
+    partlyEditor.Open();
+    partlyEditor.txtLand->setText("Changed");
+    QTest::mouseClick(partlyEditor.cmdSave, Qt::LeftButton);
+    EXPECT_EQ(partlyEditor.lblInfo->text().toStdString(),
+              "Arpt.nav holds more airports than the table takes and was loaded only in part: saving now "
+              "would drop the rest. The edits stay in memory.");
+    EXPECT_TRUE(partlyEditor.State().AirportChanged);
+    EXPECT_EQ(folder.Read("arpt.nav"), file);
+    QTest::mouseClick(partlyEditor.cmdExit, Qt::LeftButton);
+    EXPECT_TRUE(partlyEditor.isVisible()); // Done stays open: the table was not written
+    EXPECT_EQ(sink.boxes.size(), 1u);
 }
 
 TEST_F(Editor, RefusesToWriteOverAFileThatFailedToLoad) {

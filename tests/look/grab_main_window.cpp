@@ -16,6 +16,21 @@ void Centre(qelvar::MapView &view, int32_t scale, double lon, double lat) {
     view.OriginY = static_cast<int32_t>(19'440'000 - lat * 216'000) - 3'990 * scale;
 }
 
+// The view at a scale with the airport of the ICAO code at the centre mark; false when no airport
+// has the code.
+bool CentreOnAirport(qelvar::Form2 &form, const qelvar::NavDatabase &db, const std::string &icao,
+                     int32_t scale) {
+    for (int i = 0; i < db.AirportTable.AirportCount; ++i) {
+        const qelvar::Airport &a = db.AirportTable.entries[i];
+        if (a.LocationIndicator == icao) {
+            Centre(form.View(), scale, (a.X - 38'880'000.0) / 216'000, (19'440'000.0 - a.Y) / 216'000);
+            form.RedrawMap();
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -51,6 +66,18 @@ int main(int argc, char *argv[]) {
     Centre(form.View(), 2, 8.5706, 50.0333);
     form.RedrawMap();
     form.grab().save(out + "/scale2-eddf.png");
+    // Coasts with long segments at the finest scales: every redraw without a message.
+    struct Coast {
+        const char *icao;
+        int32_t scale;
+    } coasts[] = {{"LIBR", 5}, {"SBFZ", 5}, {"FAEL", 5}, {"VVPB", 5}, {"SBTT", 5}, {"SKLT", 5}, {"OENN", 10}};
+    for (const Coast &c : coasts) {
+        size_t before = sink.boxes.size();
+        if (!CentreOnAirport(form, db, c.icao, c.scale))
+            std::cerr << c.icao << ": no such airport\n";
+        std::cerr << c.icao << " at scale " << c.scale << ": " << sink.boxes.size() - before << " messages\n";
+        form.grab().save(out + "/coast-" + c.icao + ".png");
+    }
     // A route of five airports over Europe, picked on the map at scale 312, intersections off.
     form.cmdInter_Click();
     Centre(form.View(), 312, 14.5, 50.0);
@@ -73,6 +100,7 @@ int main(int argc, char *argv[]) {
     form.RedrawMap();
     form.grab().save(out + "/route-europe.png");
     db.PickedAirport = "FRA";
+    db.PickedAirportIndex = qelvar::FindAirportByIata(db.AirportTable, "FRA");
     form.cmdEdit_Click();
     form.Editor()->grab().save(out + "/editor.png");
     for (const auto &box : sink.boxes)

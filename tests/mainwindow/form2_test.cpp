@@ -180,14 +180,41 @@ TEST_F(MainWindow, RightClickShowsWhatIsNearAndPicksTheAirport) {
     EXPECT_EQ(info.substr(0, 20), "EDDM   Intl ARPT\r\nM\xfc");
     EXPECT_NE(info.find("EDMO   Local ARPT"), std::string::npos);
     EXPECT_EQ(db.PickedAirport, ""); // EDMO (no IATA code) is the last airport in the list
+    EXPECT_EQ(db.PickedAirportIndex, 1);
     QTest::mouseClick(form.PicMap, Qt::RightButton, Qt::NoModifier, QPoint(100, 500));
     EXPECT_EQ(BoxText(*form.txtDisplay), "NO HIT");
+    EXPECT_EQ(db.PickedAirportIndex, 1); // nothing picked: the last pick stays
+
+    // The editor opens on EDMO itself, although it has no IATA code, after JFK was shown.
+    QTest::mouseClick(form.PicMap, Qt::RightButton, Qt::NoModifier, QPoint(306, 142)); // KJFK alone
+    QTest::mouseClick(form.cmdEdit, Qt::LeftButton);
+    ASSERT_EQ(form.Editor()->txtICAO->text(), "KJFK");
+    form.Editor()->hide();
+    QTest::mouseClick(form.PicMap, Qt::RightButton, Qt::NoModifier, QPoint(552, 120));
+    QTest::mouseClick(form.cmdEdit, Qt::LeftButton);
+    EXPECT_EQ(form.Editor()->txtICAO->text(), "EDMO");
+}
+
+// Qt delivers the second press of a double-click as a double-click event; the map takes the whole
+// double-click as one click: with the zoom armed it zooms in once.
+TEST_F(MainWindow, ADoubleClickIsOneClick) {
+    QTest::mouseClick(form.CmdZoomPlus, Qt::LeftButton);
+    QPoint at(518, 260);
+    QTest::mouseClick(form.PicMap, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(form.PicMap, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(form.PicMap, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(form.View().ScaleX, 2500);
+    EXPECT_EQ(form.View().ZoomLevel, 11);
+    EXPECT_EQ(form.windowTitle(), "Qelvar Maps     Zoom =  2500");
+    // A second, separate click zooms again.
+    QTest::mouseClick(form.PicMap, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(form.View().ScaleX, 1250);
 }
 
 TEST_F(MainWindow, RouteFilesAndHelpNeverFailSilently) {
     QTest::mouseClick(form.cmdRteLoad, Qt::LeftButton);
-    EXPECT_TRUE(form.lstFound->isVisible());
-    EXPECT_EQ(form.lstFound->count(), 0);
+    EXPECT_FALSE(form.lstFound->isVisible());
+    EXPECT_EQ(form.Route().RouteState, 0);
     EXPECT_EQ(
         BoxText(*form.txtDisplay),
         "There is no route file (*.rte) in the program folder yet: complete a route and press Rte Save.");
@@ -199,6 +226,7 @@ TEST_F(MainWindow, RouteFilesAndHelpNeverFailSilently) {
     form.lstFound_Click(form.lstFound->item(0));
     EXPECT_EQ(BoxText(*form.txtDisplay), "The route file gone.rte cannot be opened (File not found).");
     EXPECT_FALSE(form.txtDisplayRoute->isVisible());
+    EXPECT_EQ(form.Route().RouteState, 0); // nothing was loaded: back to the state before Rte Load
 
     // A route name that is a folder cannot be written: the message says so and Rte Save stays.
     form.Route().RouteName = "blocked";
@@ -214,7 +242,20 @@ TEST_F(MainWindow, RouteFilesAndHelpNeverFailSilently) {
     EXPECT_EQ(launcher.started[0], "edit " + (folder.Path() / "Qelvar Maps Info.txt").string());
     launcher.succeeds = false;
     QTest::mouseClick(form.cmdAbout, Qt::LeftButton);
-    EXPECT_EQ(BoxText(*form.txtDisplay).substr(0, 41), "The text editor could not be started for ");
+    EXPECT_EQ(BoxText(*form.txtDisplay), "The text editor could not be started for " +
+                                             (folder.Path() / "Qelvar Maps Info.txt").string() +
+                                             "\r\n(neither xdg-open nor $VISUAL or $EDITOR opened it).");
+
+    // A saved route whose editor does not start: the route is saved and the box says so.
+    form.Route().RouteName = "saved";
+    QTest::mouseClick(form.cmdRteSave, Qt::LeftButton);
+    EXPECT_EQ(BoxText(*form.txtDisplay),
+              "Filename = saved\r\nThe route was saved. The text editor could not be "
+              "started for " +
+                  (folder.Path() / "saved.rte").string() +
+                  "\r\n(neither xdg-open nor $VISUAL or $EDITOR opened it).");
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "saved.rte"));
+    EXPECT_FALSE(form.cmdRteSave->isVisible());
 }
 
 TEST_F(MainWindow, TheEditorOpensOnThePickedAirportAndDoneShowsTheMovedAirport) {

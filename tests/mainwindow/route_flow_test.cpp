@@ -7,10 +7,25 @@
 #include "support/kit_folder.h"
 
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace qelvar {
 namespace {
+
+// The blank in-flight form that ends every route file, before its point lines.
+const std::string kBlankForm = "Actual Flight Nbr:______ Date:____________________________________ \r\n\r\n"
+                               "Fuel DEP:  Left:_________Ctr:_________Right:_________ Tot:_________\r\n\r\n"
+                               "ATIS DEP Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______\r\n\r\n"
+                               "DEP RWY______                                     DEP Time:_______ \r\n\r\n"
+                               "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________\r\n\r\n"
+                               "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________\r\n\r\n"
+                               "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________\r\n\r\n"
+                               "ATIS DES Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______\r\n\r\n"
+                               "DEST RWY________ APP: _____________          DEST Time:____________\r\n\r\n"
+                               "                                                 Fuel Dep:_________\r\n\r\n"
+                               "Fuel DES:  Left:_________Ctr:_________Right:_________ Tot:_________\r\n\r\n"
+                               "FLT Time:___________                            Fuel used:_________\r\n";
 
 class RouteFlow : public ::testing::Test {
 protected:
@@ -106,19 +121,6 @@ TEST_F(RouteFlow, StartPickCompleteSaveAndLoad) {
                               " Flight Distance :  681.66 NM    Estimated Flight Time: 01:53\r\n"
                               " Estimated Fuel  :  19301  lbs         Max FlightLevel:  400\r\n" +
                               std::string(68, '-') + "\r\n";
-    const std::string blankForm =
-        "Actual Flight Nbr:______ Date:____________________________________ \r\n\r\n"
-        "Fuel DEP:  Left:_________Ctr:_________Right:_________ Tot:_________\r\n\r\n"
-        "ATIS DEP Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______\r\n\r\n"
-        "DEP RWY______                                     DEP Time:_______ \r\n\r\n"
-        "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________\r\n\r\n"
-        "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________\r\n\r\n"
-        "Time:______ FL:______ M_____  GS_____ FF: _____  FREQ: _____________\r\n\r\n"
-        "ATIS DES Code:___ Wind:____/___  CLOUDS: ______________ QNH:_______\r\n\r\n"
-        "DEST RWY________ APP: _____________          DEST Time:____________\r\n\r\n"
-        "                                                 Fuel Dep:_________\r\n\r\n"
-        "Fuel DES:  Left:_________Ctr:_________Right:_________ Tot:_________\r\n\r\n"
-        "FLT Time:___________                            Fuel used:_________\r\n";
     const std::string points = "#41425920|8995680\r\n#41364000|9176400\r\n#42604000|9836000\r\n"
                                "#41365800|9071100\r\n#41317200|9054360\r\n";
     EXPECT_EQ(BoxText(*form.txtDisplayRoute),
@@ -138,7 +140,7 @@ TEST_F(RouteFlow, StartPickCompleteSaveAndLoad) {
     EXPECT_EQ(launcher.started[0], "edit " + file.string());
     std::string saved = folder.Read(file.filename().string());
     EXPECT_EQ(saved, "     Qelvar Maps SIMULATION ROUTE\r\n\r\nDeparture ------------------------------\r\n" +
-                         sheet + "\r\n\r\n" + blankForm + points);
+                         sheet + "\r\n\r\n" + kBlankForm + points);
 
     // A new route empties the points; loading the file brings them back.
     RoutePointTable before = form.Route().RoutePoints;
@@ -173,6 +175,147 @@ TEST_F(RouteFlow, StartPickCompleteSaveAndLoad) {
             magenta |= c.red() > 200 && c.blue() > 200 && c.green() < 120;
         }
     EXPECT_TRUE(magenta);
+}
+
+// Closing the route file list without a choice, by any way, returns to the route state from
+// before Rte Load, so that Route Start and the picks work on.
+TEST_F(RouteFlow, ClosingTheRouteFileListReturnsToTheStateBefore) {
+    QTest::mouseClick(form.cmdRte, Qt::LeftButton);
+    ViewMunich();
+    ClickTwips(1448, 613); // EDDM alone: the route has its start point
+    ASSERT_EQ(form.Route().RouteState, 1);
+    folder.Write("old.rte", "old route\r\n");
+
+    struct Close {
+        const char *how;
+        std::function<void()> close;
+    } closes[] = {
+        {"Escape", [&] { QTest::keyClick(form.lstFound, Qt::Key_Escape); }},
+        {"a click on the map", [&] { ClickTwips(9000, 6000); }},
+        {"the zoom button", [&] { QTest::mouseClick(form.CmdZoomPlus, Qt::LeftButton); }},
+        {"the All button", [&] { QTest::mouseClick(form.CmdFullDsp, Qt::LeftButton); }},
+    };
+    for (const Close &c : closes) {
+        QTest::mouseClick(form.cmdRteLoad, Qt::LeftButton);
+        ASSERT_TRUE(form.lstFound->isVisible()) << c.how;
+        ASSERT_EQ(form.Route().RouteState, 3);
+        c.close();
+        EXPECT_FALSE(form.lstFound->isVisible()) << c.how;
+        EXPECT_EQ(form.Route().RouteState, 1) << c.how;
+        EXPECT_EQ(form.Route().route.LineCount, 1) << c.how; // the map click added no point
+    }
+    ViewMunich();
+
+    // Route Start with the list open closes it and re-arms the growing route.
+    QTest::mouseClick(form.cmdRteLoad, Qt::LeftButton);
+    QTest::mouseClick(form.cmdRte, Qt::LeftButton);
+    EXPECT_FALSE(form.lstFound->isVisible());
+    EXPECT_EQ(form.Route().RouteState, 1);
+    EXPECT_EQ(form.cmdRte->BackColor(), (Rgb{0, 128, 0}));
+    EXPECT_EQ(form.MapClickMode(), 5);
+    ClickTwips(1051, 1772); // VOR MUN: the route goes on
+    EXPECT_EQ(form.Route().route.LineCount, 3);
+
+    // Without any route file the list does not open, the state stays and the box says why.
+    folder.Remove("old.rte");
+    QTest::mouseClick(form.cmdRteLoad, Qt::LeftButton);
+    EXPECT_FALSE(form.lstFound->isVisible());
+    EXPECT_EQ(form.Route().RouteState, 1);
+    EXPECT_EQ(Display(), Form2::kNoRouteFileText);
+    QTest::mouseClick(form.cmdRteEnd, Qt::LeftButton);
+    EXPECT_EQ(form.Route().RouteState, 0);
+    QTest::mouseClick(form.cmdRte, Qt::LeftButton);
+    EXPECT_EQ(Display(), "Choose Startpoint");
+}
+
+// Rte Save before any route writes ".rte", a hidden file on Linux; Rte Load lists it as it is and
+// loads it.
+TEST_F(RouteFlow, ARouteSavedWithoutANameLoadsAgain) {
+    QTest::mouseClick(form.cmdRteSave, Qt::LeftButton);
+    EXPECT_EQ(Display(), "Filename = ");
+    ASSERT_TRUE(std::filesystem::exists(folder.Path() / ".rte"));
+    QTest::mouseClick(form.cmdRteLoad, Qt::LeftButton);
+    ASSERT_EQ(form.lstFound->count(), 1);
+    EXPECT_EQ(form.lstFound->item(0)->text(), ".rte");
+    form.lstFound_Click(form.lstFound->item(0));
+    EXPECT_EQ(form.Route().RouteState, 4);
+    const std::string shown =
+        " FPL-        .rte\r\n\r\n     Qelvar Maps SIMULATION ROUTE\r\n\r\nDeparture ---";
+    EXPECT_EQ(BoxText(*form.txtDisplayRoute).substr(0, shown.size()), shown);
+}
+
+// A VOR, an NDB and an intersection on one spot: every pick offers the list, and each chosen entry
+// goes into the route with its own list text ("VOR - ...", "NDB - ...", "INT- " + name + CR LF).
+class PickListFlow : public ::testing::Test {
+protected:
+    static constexpr int32_t kX = 41'000'000, kY = 9'000'000;
+    PickListFlow() : form(db, {sink, launcher, folder.Path(), [] {}}) {
+        FillZoomScale(db);
+        db.VorTable.entries = {{0, 0, 0, 0, "MUNCHEN", "MUN", "112.30", kX, kY}};
+        db.VorTable.count = 1;
+        db.NdbTable.entries = {{0, 0, 0, 0, "ERDING", "ED", "338", kX, kY}};
+        db.NdbTable.count = 1;
+        db.IntersectionTable.entries = {{"ANORA", kX, kY}};
+        db.IntersectionTable.count = 1;
+        form.Form_Load("");
+        SwitchOnStartLayers(db.LayerFlags);
+        db.LayerFlags.Intersections = true;
+        form.show();
+        QCoreApplication::processEvents();
+        // Scale 156 with the three at twips (1,000, 1,000).
+        MapView &v = form.View();
+        v.ScaleX = v.ScaleY = 156;
+        v.ZoomLevel = 7;
+        v.OriginX = kX - 1'000 * 156;
+        v.OriginY = kY - 1'000 * 156;
+        form.RedrawMap();
+    }
+    // Clicks on the spot and chooses the list entry that begins with the text.
+    void Choose(const char *begin) {
+        QTest::mouseClick(form.PicMap, Qt::LeftButton, Qt::NoModifier, QPoint(66, 66));
+        ASSERT_TRUE(form.lstFound->isVisible());
+        ASSERT_EQ(form.lstFound->count(), 3);
+        for (int i = 0; i < form.lstFound->count(); ++i)
+            if (form.lstFound->item(i)->text().startsWith(begin)) {
+                form.lstFound_Click(form.lstFound->item(i));
+                return;
+            }
+        FAIL() << begin;
+    }
+
+    testing::KitFolder folder;
+    NavDatabase db;
+    RecordingMessageSink sink;
+    RecordingLauncher launcher;
+    Form2 form;
+};
+
+TEST_F(PickListFlow, TheChosenEntrysOwnTextGoesIntoTheSheetAndTheFile) {
+    QTest::mouseClick(form.cmdRte, Qt::LeftButton);
+    Choose("VOR");
+    Choose("NDB");
+    Choose("INT");
+    EXPECT_EQ(form.Route().DepartureName, "VOR-");
+    EXPECT_EQ(form.Route().ArrivalName, "INT-ANORA\r\n");
+    QTest::mouseClick(form.cmdRteEnd, Qt::LeftButton);
+    // Legs of no length: courses 000 and 0.00 NM; then the flight-plan summary of 0 NM.
+    const std::string leg = std::string(20, ' ') + "DEP: 000 - 000 ARR   NM  0.00     0.00\r\n";
+    const std::string sheet = "VOR - MUN   112.30   MUNCHEN\r\n" + leg + "NDB - ED   338   ERDING\r\n" + leg +
+                              "INT- ANORA\r\n\r\n"
+                              "Destination ------------------------\r\n"
+                              " Route Planning for B737-800 \r\n\r\n"
+                              " Flight Distance :  0.00 NM    Estimated Flight Time: 00:18\r\n"
+                              " Estimated Fuel  :  5000  lbs         Max FlightLevel:  0\r\n" +
+                              std::string(68, '-') + "\r\n\r\n";
+    EXPECT_EQ(BoxText(*form.txtDisplay), sheet);
+    EXPECT_EQ(form.Route().RouteName, "VOR- to INT-ANORA\r\n");
+
+    QTest::mouseClick(form.cmdRteSave, Qt::LeftButton);
+    EXPECT_EQ(BoxText(*form.txtDisplay), "Filename = VOR- to INT-ANORA\r\n");
+    EXPECT_EQ(folder.Read("VOR- to INT-ANORA.rte"),
+              "     Qelvar Maps SIMULATION ROUTE\r\n\r\nDeparture ------------------------------\r\n" +
+                  sheet + "\r\n" + kBlankForm +
+                  "#41000000|9000000\r\n#41000000|9000000\r\n#41000000|9000000\r\n");
 }
 
 } // namespace

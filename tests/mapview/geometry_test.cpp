@@ -43,14 +43,41 @@ TEST(LineClip, DrawsOnlyThePartInsideAndNeverBothEndsOutside) {
             << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
 }
 
-TEST(LineClip, AProductBeyond32BitsIsAnOverflowAndTheSegmentIsLeft) {
-    RecordingCanvas canvas;
-    RecordingMessageSink sink;
-    int32_t x1 = 100, y1 = 100, x2 = 2'000'000, y2 = 3'000'000; // (x2 - x1) * (7,580 - y1) > 2^31
-    LineClip(canvas, sink, x1, y1, x2, y2);
-    EXPECT_TRUE(canvas.calls.empty());
-    ASSERT_EQ(sink.boxes.size(), 1u);
-    EXPECT_EQ(sink.boxes[0].text, "Error 6 (Overflow) in procedure LineClip of Modul Module5");
+// Segments whose product of differences passes 32 bits: a 27-degree coastline segment is
+// 1,166,400 twips long at scale 5 and 2,916,000 at scale 2. Each draws its visible part, at the
+// crossing worked out by hand, and shows no message.
+TEST(LineClip, LongSegmentsAcrossThePictureDrawTheirVisiblePart) {
+    struct Case {
+        int32_t x1, y1, x2, y2;
+        Calls drawn;
+    } cases[] = {
+        // 27 degrees east and 13.5 south at scale 5 from (1,000, 1,000): the bottom crossing is
+        // x = 1,000 + 1,166,400 x 6,580 / 583,200 = 1,000 + 13,160 = 14,160.
+        {1'000, 1'000, 1'167'400, 584'200, {"LINE 1000 1000 14160 7580 w1 #000000"}},
+        // The same slope at scale 2, drawn from its far end:
+        // x = 2,917,000 - 2,916,000 x 1,451,420 / 1,458,000 = 2,917,000 - 2,902,840 = 14,160.
+        {2'917'000, 1'459'000, 1'000, 1'000, {"LINE 14160 7580 1000 1000 w1 #000000"}},
+        // From far west across the left edge at scale 2: y = 3,000 + 2,000 x 2,916,000 / 2,920,000,
+        // 4,997.26 rounds to 4,997.
+        {-2'916'000, 3'000, 4'000, 5'000, {"LINE 0 4997 4000 5000 w1 #000000"}},
+        // Across the top from far north: x = 500 + 8,000 x 999,000 / 1,000,000 = 8,492.
+        {500, -999'000, 8'500, 1'000, {"LINE 8492 0 8500 1000 w1 #000000"}},
+        // End points near the 32-bit limits. 2,000,000,000 x 6,580 / 1,000,000,000 = 13,160.
+        {1'000, 1'000, 2'000'001'000, 1'000'001'000, {"LINE 1000 1000 14160 7580 w1 #000000"}},
+        // From (-2^31, -2^31): the top crossing is x = -2^31 + (2^31 + 5,000) x 2^31 / (2^31 + 5,000) = 0.
+        {INT32_MIN, INT32_MIN, 5'000, 5'000, {"LINE 0 0 5000 5000 w1 #000000"}},
+        // To (2^31 - 1, 2^31 - 1): x = 7,000 + 2,147,476,647 x 4,580 / 2,147,480,647 = 11,579.99,
+        // rounded 11,580.
+        {7'000, 3'000, INT32_MAX, INT32_MAX, {"LINE 7000 3000 11580 7580 w1 #000000"}},
+        // From near -2^31 on the left: y = 7,000 - 6,900 x 2,147,483,000 / 2,147,484,000 = 100.003,
+        // rounded 100.
+        {-2'147'483'000, 7'000, 1'000, 100, {"LINE 0 100 1000 100 w1 #000000"}},
+        // Both ends far outside on either side: never drawn, and no message either.
+        {INT32_MIN, 100, INT32_MAX, 100, {}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(Clipped(c.x1, c.y1, c.x2, c.y2), c.drawn)
+            << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
 }
 
 TEST(LineClip, RegionCodes) {
@@ -111,6 +138,29 @@ TEST(GreatCircle, DistancesAndCourses) {
     for (const Case &c : cases)
         EXPECT_EQ(InitialCourse(c.lon1, c.lat1, c.lon2, c.lat2), c.course)
             << c.lon1 << "," << c.lat1 << " -> " << c.lon2 << "," << c.lat2;
+}
+
+// The cosine is taken of the difference of the two longitudes each already in radians. Turning
+// the difference into radians instead changes the last bit now and then; over this grid it does
+// for some pairs, and the distance must follow the first form in every one.
+TEST(GreatCircle, LongitudesAreTurnedIntoRadiansBeforeTheirDifference) {
+    const double pi = 4 * std::atan(1.0);
+    const double r = pi / 180;
+    auto distance = [&](double lat1, double lat2, double cosine) {
+        double a = std::sin(lat1 * r) * std::sin(lat2 * r) + std::cos(lat1 * r) * std::cos(lat2 * r) * cosine;
+        double c = AcosRadians(a) * (180 / pi);
+        return 0.5 * 7916.6 * 0.86838 * c * (pi / 180);
+    };
+    int differing = 0;
+    for (double lon1 = -179.75; lon1 < 180; lon1 += 13.3)
+        for (double lon2 = -170.1; lon2 < 180; lon2 += 11.7) {
+            const double lat1 = 48.35, lat2 = -23.43;
+            double expected = distance(lat1, lat2, std::cos(lon1 * r - lon2 * r));
+            EXPECT_EQ(GreatCircleDistance(lat1, lat2, lon1, lon2), expected) << lon1 << " " << lon2;
+            if (expected != distance(lat1, lat2, std::cos((lon1 - lon2) * r)))
+                ++differing;
+        }
+    EXPECT_GT(differing, 0); // the grid does tell the two forms apart
 }
 
 TEST(PositionText, LettersDegreesAndTwoDecimalMinutes) {

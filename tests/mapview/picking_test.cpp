@@ -25,6 +25,7 @@ protected:
     NavDatabase db;
     HitList hits;
     std::string picked;
+    int32_t pickedIndex = -1;
 };
 
 TEST_F(Picking, InformationBlocksByKindInHitListOrder) {
@@ -34,7 +35,7 @@ TEST_F(Picking, InformationBlocksByKindInHitListOrder) {
     Hit(0, "ILS", 1000, 1000);
     Hit(1, "AD-LOK", 1000, 1000);
     Hit(0, "AD", 1000, 900);
-    EXPECT_EQ(ShowObjectInfo(db, hits, 1000, 1000, picked),
+    EXPECT_EQ(ShowObjectInfo(db, hits, 1000, 1000, picked, pickedIndex),
               "INT     ANORA\r\n"
               "VOR  MUNCHEN\r\n  MUN     112.30\r\n"
               "NDB  ERDING\r\n  ED     338\r\n"
@@ -42,20 +43,22 @@ TEST_F(Picking, InformationBlocksByKindInHitListOrder) {
               "EDDM   Intl ARPT\r\nMunich\r\nGermany\r\nElev: 1487\r\nATIS: 123.12\r\n"
               "08L-26R-13123-197-\r\n     ASP-\r\n08R-26L-\r\n\r\n");
     EXPECT_EQ(picked, "MUC"); // the last airport wins
+    EXPECT_EQ(pickedIndex, 0);
 }
 
 TEST_F(Picking, ThePickSquareIsStrict) {
     Hit(0, "VOR", 1200, 1000);
-    EXPECT_EQ(ShowObjectInfo(db, hits, 1000, 1000, picked), "NO HIT");
-    EXPECT_NE(ShowObjectInfo(db, hits, 1001, 1000, picked), "NO HIT");
-    EXPECT_NE(ShowObjectInfo(db, hits, 1000.5, 1000, picked), "NO HIT");
-    EXPECT_EQ(ShowObjectInfo(db, hits, 1000, 1200, picked), "NO HIT");
-    EXPECT_EQ(ShowObjectInfo(db, hits, 1400, 1000, picked), "NO HIT");
-    EXPECT_NE(ShowObjectInfo(db, hits, 1399, 800.5, picked), "NO HIT");
+    EXPECT_EQ(ShowObjectInfo(db, hits, 1000, 1000, picked, pickedIndex), "NO HIT");
+    EXPECT_NE(ShowObjectInfo(db, hits, 1001, 1000, picked, pickedIndex), "NO HIT");
+    EXPECT_NE(ShowObjectInfo(db, hits, 1000.5, 1000, picked, pickedIndex), "NO HIT");
+    EXPECT_EQ(ShowObjectInfo(db, hits, 1000, 1200, picked, pickedIndex), "NO HIT");
+    EXPECT_EQ(ShowObjectInfo(db, hits, 1400, 1000, picked, pickedIndex), "NO HIT");
+    EXPECT_NE(ShowObjectInfo(db, hits, 1399, 800.5, picked, pickedIndex), "NO HIT");
     hits.Clear();
     Hit(0, "ILS", 1000, 1000);
-    EXPECT_EQ(ShowObjectInfo(db, hits, 1000, 1000, picked), "NO HIT");
+    EXPECT_EQ(ShowObjectInfo(db, hits, 1000, 1000, picked, pickedIndex), "NO HIT");
     EXPECT_EQ(picked, "");
+    EXPECT_EQ(pickedIndex, -1);
 }
 
 TEST_F(Picking, OneCandidateIsTakenSeveralAreListedNoneIsThePosition) {

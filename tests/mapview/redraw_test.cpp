@@ -1,7 +1,9 @@
 // What the redraw draws, in which order, and which objects enter the hit list, scale by scale.
+#include "maps/mapview/symbols.h"
 #include "redraw_support.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -112,6 +114,21 @@ TEST(PointRecipes, NdbLabelsStandLeftByTheLengthOfTheirTexts) {
     s.db.NdbTable.entries[0].Text6 = "";
     s.ViewAt(40);
     EXPECT_EQ(s.LayerCalls().at(3), "TEXT 1000 1960 7 #ff0000 "); // an empty Text6 stands at x itself
+
+    // 150 twips a character: a Text6 of 15,000,000 characters would put its label 2,250,000,000
+    // twips to the left, past the 32-bit range; it stands at the range's end instead.
+    s.db.NdbTable.entries[0].Text6 = std::string(15'000'000, 'N');
+    std::string label = s.LayerCalls().at(3);
+    EXPECT_EQ(label.substr(0, 32), "TEXT -2147483648 1960 7 #ff0000 ");
+}
+
+TEST(PointRecipes, NdbLabelOffsetsStayInThe32BitRange) {
+    EXPECT_EQ(LabelLeftOf(1'000, 150, 2), 700);
+    EXPECT_EQ(LabelLeftOf(1'000, 150, 0), 1'000);
+    EXPECT_EQ(LabelLeftOf(-2'147'483'000, 90, 10), -2'147'483'648); // -2,147,483,900 held at the end
+    EXPECT_EQ(LabelLeftOf(0, 150, 14'316'557), -2'147'483'550);     // just inside
+    EXPECT_EQ(LabelLeftOf(0, 150, 14'316'558), -2'147'483'648);     // 2,147,483,700 past it
+    EXPECT_EQ(LabelLeftOf(2'147'483'647, 150, SIZE_MAX), -2'147'483'648);
 }
 
 TEST(PointRecipes, IntersectionsAreEnteredInViewAtEveryScale) {
@@ -359,6 +376,26 @@ TEST(LineLayers, CoastIsDirectAtTheTwoCoarsestScalesAndClippedBelow) {
     s.db.CoastLayer.count = 4;
     s.ViewAt(5000);
     EXPECT_EQ(s.LayerCalls(), Calls{"LINE 1001 2000 1002 2000 w1 #0000ff"});
+}
+
+// A bundled coastline segment may span 27 degrees. At scales 5 and 2 its far end lies millions of
+// twips outside the picture; the segment is clipped like any other, with no message: 27 degrees
+// east and 13.5 south of the point at (1,000, 2,000) give the bottom crossing
+// x = 1,000 + 2 x (7,580 - 2,000) = 12,160 at both scales.
+TEST(LineLayers, LongCoastAndBorderSegmentsAreClippedAtTheFinestScales) {
+    for (int32_t scale : {5, 2}) {
+        SceneFixture s;
+        s.db.LayerFlags.Borders = true;
+        s.db.CoastLayer.X = {kObjectX, kObjectX + 27 * 216'000};
+        s.db.CoastLayer.Y = {kObjectY, kObjectY + 27 * 108'000};
+        s.db.CoastLayer.count = 2;
+        s.db.BorderLayer = s.db.CoastLayer;
+        s.ViewAt(scale);
+        EXPECT_EQ(s.LayerCalls(),
+                  (Calls{"LINE 1000 2000 12160 7580 w1 #0000ff", "LINE 1000 2000 12160 7580 w1 #000000"}))
+            << scale;
+        EXPECT_TRUE(s.sink.boxes.empty()) << scale;
+    }
 }
 
 TEST(LineLayers, RouteSkipsSlotsLeftOfTheViewOrigin) {

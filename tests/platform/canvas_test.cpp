@@ -117,5 +117,17 @@ TEST(PictureBox, ReportsMousePositionsInTwips) {
     EXPECT_FLOAT_EQ(downs[0][3].toFloat(), 300.0f);
 }
 
+// A double-click arrives as press, release, double-click, release: one MouseDown, two MouseUps.
+TEST(PictureBox, ADoubleClickIsOneMouseDown) {
+    PictureBox box(15'615, 7'815);
+    QSignalSpy downs(&box, &PictureBox::MouseDown);
+    QSignalSpy ups(&box, &PictureBox::MouseUp);
+    QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(10, 20));
+    QTest::mouseDClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(10, 20));
+    QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, QPoint(10, 20));
+    EXPECT_EQ(downs.size(), 1);
+    EXPECT_EQ(ups.size(), 2);
+}
+
 } // namespace
 } // namespace qelvar

@@ -1,6 +1,7 @@
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -24,6 +25,29 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
                  {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {109800.0, 109800}, {30.5, 30}, {30.6, 31}};
     for (const Case &c : cases)
         EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
+}
+
+// Between 2^51 and 2^52 the doubles are spaced a half apart: the halves there must still go to the
+// even neighbour. From 2^52 on every double is whole and stays as it is.
+TEST(Rounding, HalvesUpTo2Pow52AreRoundedAndLargerValuesStay) {
+    constexpr double k51 = 2251799813685248.0; // 2^51
+    constexpr double k52 = 4503599627370496.0; // 2^52
+    struct Case {
+        double in;
+        double out;
+    } cases[] = {
+        {k51 + 0.5, k51},     {k51 + 1.5, k51 + 2},       {k51 + 2.5, k51 + 2},
+        {-(k51 + 0.5), -k51}, {-(k51 + 1.5), -(k51 + 2)}, {k52 - 0.5, k52},
+        {k52 - 1.5, k52 - 2}, {k51 - 0.5, k51},           {k51 - 1.5, k51 - 2},
+        {k52, k52},           {k52 + 1, k52 + 1},         {-(k52 + 2), -(k52 + 2)},
+        {1e300, 1e300},       {0.49999999999999994, 0},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(RoundHalfEven(c.in), c.out) << std::fixed << c.in;
+    EXPECT_TRUE(std::signbit(RoundHalfEven(-0.3))); // a negative value rounding to zero keeps its sign
+    EXPECT_EQ(RoundHalfEven(std::numeric_limits<double>::infinity()),
+              std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(RoundHalfEven(std::numeric_limits<double>::quiet_NaN())));
 }
 
 TEST(Rounding, Int32RangeRaisesOverflow) {
@@ -76,6 +100,15 @@ TEST(TextForms, ShortestDecimalAndTwoDecimals) {
     EXPECT_EQ(TwoDecimals(-0.5), "-0.50");
     EXPECT_EQ(TwoDecimals(-0.001), "0.00");
     EXPECT_EQ(TwoDecimals(100), "100.00");
+}
+
+// Infinities and NaN have no decimal point to group around; they are written as they are.
+TEST(TextForms, TwoDecimalsOfNonFiniteValues) {
+    EXPECT_EQ(TwoDecimals(std::numeric_limits<double>::infinity()), "inf");
+    EXPECT_EQ(TwoDecimals(-std::numeric_limits<double>::infinity()), "-inf");
+    EXPECT_EQ(TwoDecimals(std::numeric_limits<double>::quiet_NaN()), "nan");
+    EXPECT_EQ(TwoDecimals(std::numeric_limits<double>::max()).size(),
+              309u + 102u + 3u); // 309 digits, 102 commas
 }
 
 } // namespace

@@ -57,6 +57,10 @@ TEST(RouteFiles, SheetThenFormThenPointLines) {
 TEST(RouteFiles, NamesLoseSlashesAndColons) {
     EXPECT_EQ(SafeRouteName("UserPos:E8 to A/B"), "UserPos E8 to A B");
     EXPECT_EQ(SafeRouteName(" to "), " to ");
+    // A point name taken from a pick list entry ends in CR LF; a tab or another control character
+    // has no place in a file name either.
+    EXPECT_EQ(SafeRouteName("VOR- to INT-ANORA\r\n"), "VOR- to INT-ANORA");
+    EXPECT_EQ(SafeRouteName("A\tB\x7f to C\nD"), "AB to CD");
 }
 
 TEST(RouteFiles, PointLinesFillTheSlotsAndTheRestIsText) {
@@ -90,7 +94,12 @@ TEST(RouteFiles, ListsRteFilesSorted) {
     folder.Write("b.rte", "");
     folder.Write("A.RTE", "");
     folder.Write("c.txt", "");
-    EXPECT_EQ(ListRouteFiles(folder.Path()), (Lines{"A.RTE", "b.rte"}));
+    folder.Write(".rte", "");      // saved before any route was completed: a hidden file
+    folder.Write(".late.rte", ""); // hidden, with a name
+    folder.Write("rte", "");
+    folder.Write("x.rtex", "");
+    std::filesystem::create_directory(folder.Path() / "dir.rte");
+    EXPECT_EQ(ListRouteFiles(folder.Path()), (Lines{".late.rte", ".rte", "A.RTE", "b.rte"}));
     EXPECT_EQ(ListRouteFiles(folder.Path() / "missing"), Lines{});
 }
 

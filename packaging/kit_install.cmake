@@ -1,0 +1,101 @@
+# Installing the kit: one kit folder under the prefix that holds every program of the kit folder
+# and the bundled data, a command for each program, menu entries with icons, and a .deb by CPack.
+#
+#   <prefix>/lib/qelvar-kit/                 the programs and data/ (FSXFiles/ included)
+#   <prefix>/bin/qelvar-maps, ...            links to the programs (lower case, "-" for blanks)
+#   <prefix>/share/applications/*.desktop    a menu entry for each of the five windowed programs
+#   <prefix>/share/icons/hicolor/128x128/apps/qelvar-*.png
+#   <prefix>/share/doc/qelvar-kit/           licences
+#
+# The programs are every executable the build puts into the kit folder, found when the whole
+# project has been read, so that programs added later are installed without touching this file.
+
+set(QELVAR_KIT_INSTALL_DIR "lib/qelvar-kit" CACHE STRING "Kit folder under the install prefix")
+
+# The menu entries: desktop file, icon; installed when their program is built.
+set(QELVAR_MENU_ENTRIES
+    "Qelvar Maps|qelvar-maps.desktop|qelvar-maps"
+    "Qelvar Airports|qelvar-airports.desktop|qelvar-airports"
+    "Qelvar Approach|qelvar-approach.desktop|qelvar-approach"
+    "Qelvar Index|qelvar-index.desktop|qelvar-index"
+    "QelvarNotes|qelvarnotes.desktop|qelvar-notes")
+
+# Every executable target of the directory and its sub-directories whose program lands in the kit
+# folder (test and benchmark programs are built elsewhere).
+function(qelvar_kit_programs directory out)
+    set(found)
+    get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+        get_target_property(type ${target} TYPE)
+        get_target_property(output ${target} RUNTIME_OUTPUT_DIRECTORY)
+        if(type STREQUAL "EXECUTABLE" AND output STREQUAL "${KIT_DIR}")
+            list(APPEND found ${target})
+        endif()
+    endforeach()
+    get_property(children DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
+    foreach(child IN LISTS children)
+        qelvar_kit_programs(${child} below)
+        list(APPEND found ${below})
+    endforeach()
+    set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+function(qelvar_install_kit)
+    qelvar_kit_programs(${CMAKE_SOURCE_DIR} programs)
+    install(TARGETS ${programs} RUNTIME DESTINATION ${QELVAR_KIT_INSTALL_DIR})
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QELVAR_KIT_INSTALL_DIR})
+
+    # A command for each program, relative links that hold under any prefix.
+    foreach(target IN LISTS programs)
+        get_target_property(name ${target} OUTPUT_NAME)
+        if(NOT name)
+            set(name ${target})
+        endif()
+        string(TOLOWER "${name}" command)
+        string(REPLACE " " "-" command "${command}")
+        install(CODE "
+            set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
+            file(MAKE_DIRECTORY \"\${bin}\")
+            file(CREATE_LINK \"../${QELVAR_KIT_INSTALL_DIR}/${name}\" \"\${bin}/${command}\" SYMBOLIC)
+            message(STATUS \"Linking: \${bin}/${command}\")")
+        list(APPEND names "${name}")
+    endforeach()
+
+    foreach(entry IN LISTS QELVAR_MENU_ENTRIES)
+        string(REPLACE "|" ";" entry "${entry}")
+        list(GET entry 0 program)
+        list(GET entry 1 desktop)
+        list(GET entry 2 icon)
+        if("${program}" IN_LIST names)
+            install(FILES ${CMAKE_SOURCE_DIR}/packaging/${desktop} DESTINATION share/applications)
+            install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${icon}.png
+                    DESTINATION share/icons/hicolor/128x128/apps)
+        endif()
+    endforeach()
+    install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/data/LICENSES.md
+            DESTINATION share/doc/qelvar-kit)
+
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_PACKAGE_NAME qelvar-kit)
+    set(CPACK_PACKAGE_VERSION 1.0.0)
+    set(CPACK_PACKAGE_VENDOR "Qelvar kit")
+    set(CPACK_PACKAGE_CONTACT "Qelvar kit maintainers <qelvar-kit@users.noreply.invalid>")
+    set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Flight simulator companion: world map, airport diagrams, approach charts")
+    set(CPACK_PACKAGE_DESCRIPTION
+        "Five programs for pilots of a home flight simulator: Qelvar Maps (world map of navigation data, "
+        "route planner and flight-plan sheet), Qelvar Airports (airport ground diagrams), Qelvar Approach "
+        "(approach charts), Qelvar Index (airport finder that starts the others) and QelvarNotes (a scratch "
+        "pad). For flight simulation only: not for real navigation.")
+    string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(CPACK_STRIP_FILES ON)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # Loaded at run time, so not found from the programs' libraries: the screen plug-ins of Qt, the
+    # fonts the windows name, and the opener of text files.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, xdg-utils")
+    include(CPack)
+endfunction()
+
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL qelvar_install_kit)
