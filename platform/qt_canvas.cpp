@@ -205,18 +205,34 @@ void QtCanvas::Circle(int x, int y, int r) {
     QPainter &p = Painter();
     if (r * unitsPerTwip_ < 0.5) {
         // A wide pen round a tiny circle is a dot as wide as the pen.
-        double radius = state_.lineWidth * unitsPerPixel_ / 2;
-        p.setPen(Qt::NoPen);
-        p.setBrush(color_);
-        p.drawEllipse(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), radius, radius);
-        p.setBrush(Qt::NoBrush);
-        penDirty_ = true;
+        const QImage &dot = Dot();
+        p.drawImage(QPointF(x * unitsPerTwip_ - dot.width() / 2.0, y * unitsPerTwip_ - dot.height() / 2.0),
+                    dot);
         return;
     }
     if (state_.fillStyle == FillStyle::Solid)
         p.setBrush(ToQColor(state_.fillColor));
     p.drawEllipse(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), r * unitsPerTwip_, r * unitsPerTwip_);
     p.setBrush(Qt::NoBrush);
+}
+
+const QImage &QtCanvas::Dot() {
+    uint64_t key = (uint64_t{state_.color.r} << 40) | (uint64_t{state_.color.g} << 32) |
+                   (uint64_t{state_.color.b} << 24) | static_cast<uint16_t>(state_.lineWidth);
+    auto found = dots_.find(key);
+    if (found != dots_.end())
+        return found->second;
+    double diameter = state_.lineWidth * unitsPerPixel_;
+    int size = static_cast<int>(std::ceil(diameter)) + 2;
+    QImage dot(size, size, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(state_.color));
+    painter.drawEllipse(QPointF(size / 2.0, size / 2.0), diameter / 2, diameter / 2);
+    painter.end();
+    return dots_.emplace(key, std::move(dot)).first->second;
 }
 
 QtCanvas::FontLabels &QtCanvas::FontFor(double pointSize, bool bold) {

@@ -67,6 +67,8 @@ private:
     // pen first sends the lines waiting, so the order of drawing holds.
     void FlushLines();
     FontLabels &FontFor(double pointSize, bool bold);
+    // The dot of the current colour and line width.
+    const QImage &Dot();
 
     std::unique_ptr<QImage> image_;
     uchar *pixels_ = nullptr; // the image's pixels while painting: single points go straight in
@@ -80,6 +82,9 @@ private:
     std::vector<QLineF> pendingLines_;
     // Pens by colour, width and style: layers switch between a few of them for every symbol.
     std::unordered_map<uint64_t, QPen> pens_;
+    // Round dots of a wide pen by colour and width, drawn once and then copied: airport diagrams
+    // draw thousands of them.
+    std::unordered_map<uint64_t, QImage> dots_;
     QColor color_{Qt::black};
     bool penDirty_ = true;
     std::map<std::tuple<std::string, int, bool>, FontLabels> fonts_; // entries never move

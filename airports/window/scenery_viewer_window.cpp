@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <cctype>
 
 namespace qelvar {
 
@@ -21,11 +20,6 @@ QFont ControlFont(const char *name, double points) {
     QFont font(FontFamily(name));
     font.setPointSizeF(points);
     return font;
-}
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
 }
 
 } // namespace
