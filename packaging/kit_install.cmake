@@ -91,10 +91,17 @@ function(qelvar_install_kit)
     set(CPACK_STRIP_FILES ON)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    # Loaded at run time, so not found from the programs' libraries: the screen plug-ins of Qt, the
-    # fonts the windows name, and the opener of text files.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, xdg-utils")
+    # The libraries the programs link, as dpkg-shlibdeps finds them on Debian 12; listed here because
+    # CPack's own search runs `file` on every packed file, which takes minutes for the thousands of
+    # scenery files. Then what is loaded at run time and so found from no library: the screen
+    # plug-ins of Qt, the fonts the windows name, and the opener of text files.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "libc6 (>= 2.35), libgcc-s1 (>= 3.0), libstdc++6 (>= 11), zlib1g (>= 1:1.2.6), "
+        "libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.1.2), libqt6network6 (>= 6.1.2), "
+        "libqt6printsupport6 (>= 6.1.2), libqt6widgets6 (>= 6.1.2), "
+        "qt6-qpa-plugins, fonts-dejavu-core, xdg-utils")
+    string(JOIN "" CPACK_DEBIAN_PACKAGE_DEPENDS ${CPACK_DEBIAN_PACKAGE_DEPENDS})
     include(CPack)
 endfunction()
 

@@ -1,6 +1,6 @@
 // Qelvar Airports: the ground diagram of one airport from its scenery file.
 #include "airports/window/frm_arpt.h"
-#include "platform/program_folder.h"
+#include "platform/data_folder.h"
 
 #include <QApplication>
 #include <string>
@@ -13,7 +13,7 @@ int main(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i)
         commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
 
-    qelvar::frmArpt window({qelvar::ProgramFolder(), [] { QCoreApplication::exit(0); }});
+    qelvar::frmArpt window({qelvar::DataFolder(), [] { QCoreApplication::exit(0); }});
     window.Form_Load(commandLine);
     window.show();
     return app.exec();

@@ -1,7 +1,7 @@
 // Qelvar Approach: the approach charts of one airport from its scenery file, with the VOR stations
 // of the map's vor.nav.
 #include "approach/window/frm_approach.h"
-#include "platform/program_folder.h"
+#include "platform/data_folder.h"
 #include "platform/qt_message_sink.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ int main(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i)
         commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
 
-    qelvar::frmApproach window({qelvar::ProgramFolder(), [] { QCoreApplication::exit(0); }}, sink);
+    qelvar::frmApproach window({qelvar::DataFolder(), [] { QCoreApplication::exit(0); }}, sink);
     window.show();
     window.Form_Load(commandLine);
     return app.exec();

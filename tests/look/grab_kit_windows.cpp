@@ -6,6 +6,8 @@
 //   The second form, for a real display (xvfb-run): Qelvar Index chooses KJFK and presses the
 //   button of the program, which the desktop launcher starts from the kit folder; ten seconds
 //   later the whole screen is saved.
+#include "airports/window/frm_arpt.h"
+#include "approach/window/frm_approach.h"
 #include "index/frm_index.h"
 #include "notes/frm_notes.h"
 #include "platform/launcher.h"
@@ -98,6 +100,37 @@ QImage GrabNotes() {
     return form.grab().toImage();
 }
 
+// A viewer with an airport searched and its chart loaded, as the pilot gets there.
+void SearchAndLoad(qelvar::SceneryViewerWindow &form, const char *ident) {
+    form.show();
+    QTest::keyClicks(form.txtSearch, ident);
+    form.cmdSearch_Click();
+    form.cmdArpt_Click();
+}
+
+// Seattle-Tacoma at the diagram's first zoom, with parking spots and taxi labels on.
+QImage GrabAirports() {
+    qelvar::frmArpt form({QELVAR_DATA_DIR, [] {}});
+    form.Form_Load("");
+    SearchAndLoad(form, "KSEA");
+    form.cmdParking_Click();
+    form.cmdTaxi_Click();
+    QCoreApplication::processEvents();
+    return form.grab().toImage();
+}
+
+// Seattle-Tacoma's first approach, at the chart's first zoom.
+QImage GrabApproach() {
+    qelvar::RecordingMessageSink sink;
+    qelvar::frmApproach form({QELVAR_DATA_DIR, [] {}}, sink);
+    form.Form_Load("");
+    SearchAndLoad(form, "KSEA");
+    form.cmbAPP->setCurrentIndex(0);
+    form.cmbAPP_Click(0);
+    QCoreApplication::processEvents();
+    return form.grab().toImage();
+}
+
 int StartFromIndex(const std::string &kit, const std::string &program, const QString &screenFile) {
     qelvar::DesktopLauncher launcher;
     qelvar::RecordingMessageSink sink;
@@ -132,6 +165,8 @@ struct Grab {
 const std::vector<Grab> kGrabs = {
     {"Qelvar Index", "qelvar-index.png", GrabIndex},
     {"QelvarNotes", "qelvar-notes.png", GrabNotes},
+    {"Qelvar Airports", "qelvar-airports.png", GrabAirports},
+    {"Qelvar Approach", "qelvar-approach.png", GrabApproach},
 };
 
 } // namespace

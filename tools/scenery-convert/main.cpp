@@ -4,7 +4,7 @@
 // named with the line and column of the fault, and nothing is written.
 #include "scenery_convert.h"
 
-#include "platform/program_folder.h"
+#include "platform/data_folder.h"
 
 #include <QCoreApplication>
 #include <iostream>
@@ -14,12 +14,12 @@ int main(int argc, char *argv[]) {
     if (argc < 2 || argc > 3) {
         std::cerr << "usage: qelvar-scenery AIRPORT.xml [KIT_FOLDER]\n"
                      "Writes the airports of the file into KIT_FOLDER/FSXFiles and \"Arpt index.txt\"\n"
-                     "(the folder of this program when none is given).\n";
+                     "(the kit's data folder when none is given).\n";
         return 2;
     }
     try {
         auto result = qelvar::import::ConvertSceneryFile(argv[1], argc == 3 ? std::filesystem::path(argv[2])
-                                                                            : qelvar::ProgramFolder());
+                                                                            : qelvar::DataFolder());
         if (!result.written) {
             std::cerr << "qelvar-scenery: " << result.message << "\n";
             return 1;
