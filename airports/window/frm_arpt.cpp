@@ -40,21 +40,8 @@ void frmArpt::LoadChart() {
     static const Dispatcher dispatcher(DiagramRows());
     const IndexEntry &entry = *Matched();
     SceneryLoadResult result;
-    try {
-        result =
-            LoadSceneryAirport(SceneryFilePath(Folder(), entry.fileName), entry.icao, dispatcher, airport_);
-    } catch (const RuntimeError &error) {
-        // The tables keep the airport they held; the caption and the picture say what went wrong.
-        std::string notice = UnreadableFileNotice(entry.fileName, error.Description());
-        SetCaption(MatchedCaption() + " - " + notice);
-        QtCanvas &canvas = picArpt->Canvas();
-        canvas.Clear();
-        canvas.SetColor(kDarkRed);
-        canvas.Text(200, 200, notice, 10);
-        canvas.SetColor(kBlack);
-        picArpt->update();
-        return;
-    }
+    if (!LoadMatchedAirport(dispatcher, airport_, result))
+        return; // the tables keep the airport they held
     chartLoaded_ = true;
     DiagramReport report = DrawDiagram();
     std::string notice = LoadNotice(result, entry.icao, entry.fileName);

@@ -1,9 +1,12 @@
 #include "scenery_viewer_window.h"
 
+#include "airports/chart_colors.h"
 #include "platform/codepage.h"
 #include "platform/fonts.h"
 #include "platform/numbers.h"
+#include "platform/runtime_error.h"
 #include "platform/twips.h"
+#include "scenery/load_notice.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -23,6 +26,26 @@ QFont ControlFont(const char *name, double points) {
 }
 
 } // namespace
+
+bool SceneryViewerWindow::LoadMatchedAirport(const Dispatcher &dispatcher, SceneryAirport &airport,
+                                             SceneryLoadResult &result) {
+    const IndexEntry &entry = *Matched();
+    try {
+        result =
+            LoadSceneryAirport(SceneryFilePath(Folder(), entry.fileName), entry.icao, dispatcher, airport);
+        return true;
+    } catch (const RuntimeError &error) {
+        std::string notice = UnreadableFileNotice(entry.fileName, error.Description());
+        SetCaption(MatchedCaption() + " - " + notice);
+        QtCanvas &canvas = picArpt->Canvas();
+        canvas.Clear();
+        canvas.SetColor(kDarkRed);
+        canvas.Text(200, 200, notice, 10);
+        canvas.SetColor(kBlack);
+        picArpt->update();
+        return false;
+    }
+}
 
 std::string ZoomCaption(const std::string &levelLabel, int zoom) {
     return "Reset Position\r" + levelLabel + std::to_string(zoom);

@@ -12,6 +12,7 @@
 #include "platform/controls.h"
 #include "platform/picture_box.h"
 #include "scenery/airport_index.h"
+#include "scenery/dispatch.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -94,6 +95,11 @@ protected:
     virtual void LoadChart() = 0;
     virtual void Redraw() = 0;
     virtual void SetViewControlsEnabled(bool enabled);
+
+    // Reads the matched airport's scenery file with the viewer's rows into the airport. When the file
+    // cannot be read, the caption and the picture say so, the tables keep what they held, and false
+    // comes back.
+    bool LoadMatchedAirport(const Dispatcher &dispatcher, SceneryAirport &airport, SceneryLoadResult &result);
 
     // A button of the viewer's own, placed in twips with the skeleton's font.
     CaptionButton *AddButton(const std::string &caption, int left, int top, int width, int height);

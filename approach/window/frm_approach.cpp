@@ -75,21 +75,10 @@ void frmApproach::LoadChart() {
     ResetList(*cmbTerm, entry.icao + " Term");
     cmbTerm->setEnabled(false);
     SceneryLoadResult result;
-    try {
-        result =
-            LoadSceneryAirport(SceneryFilePath(Folder(), entry.fileName), entry.icao, dispatcher, airport_);
-    } catch (const RuntimeError &error) {
-        // Nothing is shown of the airport before; the caption and the picture say what went wrong.
+    if (!LoadMatchedAirport(dispatcher, airport_, result)) {
+        // Nothing is shown of the airport before.
         chartLoaded_ = false;
         SetViewControlsEnabled(false);
-        std::string notice = UnreadableFileNotice(entry.fileName, error.Description());
-        SetCaption(MatchedCaption() + " - " + notice);
-        QtCanvas &canvas = picArpt->Canvas();
-        canvas.Clear();
-        canvas.SetColor(kDarkRed);
-        canvas.Text(200, 200, notice, 10);
-        canvas.SetColor(kBlack);
-        picArpt->update();
         return;
     }
     chartLoaded_ = true;
