@@ -168,14 +168,11 @@ void QtCanvas::Point(int x, int y) {
 void QtCanvas::Line(int x1, int y1, int x2, int y2) {
     if (OutsidePicture(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
         return;
-    if (x1 == x2 && y1 == y2) {
-        // A line of no length is a dot as wide as the pen (the stroker would draw nothing).
-        FlushLines();
-        Painter().drawPoint(QPointF(x1 * unitsPerTwip_, y1 * unitsPerTwip_));
-        return;
-    }
     Painter(); // applies a changed pen before the line waits for it
-    pendingLines_.emplace_back(x1 * unitsPerTwip_, y1 * unitsPerTwip_, x2 * unitsPerTwip_,
+    // A line of no length is a dot as wide as the pen; the stroker draws nothing for it, so it
+    // waits as a line a hundredth of a pixel long, whose round caps make the dot.
+    double stretch = x1 == x2 && y1 == y2 ? 0.01 : 0.0;
+    pendingLines_.emplace_back(x1 * unitsPerTwip_, y1 * unitsPerTwip_, x2 * unitsPerTwip_ + stretch,
                                y2 * unitsPerTwip_);
 }
 
