@@ -168,11 +168,16 @@ void QtCanvas::Point(int x, int y) {
 void QtCanvas::Line(int x1, int y1, int x2, int y2) {
     if (OutsidePicture(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
         return;
+    if (x1 == x2 && y1 == y2 && state_.lineWidth > 1) {
+        // A line of no length of a wide pen is a dot as wide as the pen (the stroker would draw
+        // nothing). Thin ones are left to the stroker: the map's polylines have thousands of them,
+        // inside lines that cover them anyway.
+        FlushLines();
+        Painter().drawPoint(QPointF(x1 * unitsPerTwip_, y1 * unitsPerTwip_));
+        return;
+    }
     Painter(); // applies a changed pen before the line waits for it
-    // A line of no length is a dot as wide as the pen; the stroker draws nothing for it, so it
-    // waits as a line a hundredth of a pixel long, whose round caps make the dot.
-    double stretch = x1 == x2 && y1 == y2 ? 0.01 : 0.0;
-    pendingLines_.emplace_back(x1 * unitsPerTwip_, y1 * unitsPerTwip_, x2 * unitsPerTwip_ + stretch,
+    pendingLines_.emplace_back(x1 * unitsPerTwip_, y1 * unitsPerTwip_, x2 * unitsPerTwip_,
                                y2 * unitsPerTwip_);
 }
 
