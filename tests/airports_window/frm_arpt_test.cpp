@@ -1,6 +1,7 @@
 #include "airports/window/frm_arpt.h"
 #include "platform/twips.h"
 #include "support/kit_folder.h"
+#include "support/twips_placement.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -44,21 +45,19 @@ protected:
 const std::vector<bool> kAllOff(5, false), kAllOn(5, true);
 
 TEST_F(AirportWindow, ControlsAtTheirPlaces) {
-    struct Case {
-        QWidget *control;
-        int left, top, width, height;
-    } cases[] = {
-        {window.picArpt, 120, 120, 14415, 10215},     {window.lblSearch, 14520, 120, 2175, 375},
-        {window.txtSearch, 14640, 600, 1095, 375},    {window.cmdSearch, 15720, 600, 975, 735},
-        {window.cmdArpt, 14640, 1440, 2055, 975},     {window.cmdTaxi, 14640, 2520, 2055, 975},
-        {window.cmdParking, 14640, 3600, 2055, 1095}, {window.cmdZoom, 14760, 5040, 1935, 735},
-        {window.cmdPlus, 14760, 5880, 975, 975},      {window.cmdMinus, 15720, 5880, 975, 975},
+    testing::ExpectPlacedInTwips({
+        {window.picArpt, 120, 120, 14415, 10215},
+        {window.lblSearch, 14520, 120, 2175, 375},
+        {window.txtSearch, 14640, 600, 1095, 375},
+        {window.cmdSearch, 15720, 600, 975, 735},
+        {window.cmdArpt, 14640, 1440, 2055, 975},
+        {window.cmdTaxi, 14640, 2520, 2055, 975},
+        {window.cmdParking, 14640, 3600, 2055, 1095},
+        {window.cmdZoom, 14760, 5040, 1935, 735},
+        {window.cmdPlus, 14760, 5880, 975, 975},
+        {window.cmdMinus, 15720, 5880, 975, 975},
         {window.cmdExit, 15600, 9360, 1095, 855},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(c.control->geometry(), QRect(TwipsToPixels(c.left), TwipsToPixels(c.top),
-                                               TwipsToPixels(c.width), TwipsToPixels(c.height)))
-            << c.control->metaObject()->className();
+    });
     EXPECT_EQ(window.Caption(), "Qelvar-Airport");
     EXPECT_EQ(window.lblSearch->text(), "    ICAO Code");
     EXPECT_EQ(window.cmdArpt->Caption(), "Arpt Chart");

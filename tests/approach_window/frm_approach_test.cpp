@@ -1,6 +1,7 @@
 #include "approach/window/frm_approach.h"
 #include "platform/twips.h"
 #include "support/kit_folder.h"
+#include "support/twips_placement.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -58,21 +59,19 @@ protected:
 };
 
 TEST_F(ApproachWindow, ControlsAtTheirPlaces) {
-    struct Case {
-        QWidget *control;
-        int left, top, width, height;
-    } cases[] = {
-        {window.picArpt, 120, 120, 14415, 10215},  {window.lblSearch, 14520, 120, 2175, 375},
-        {window.txtSearch, 14520, 600, 1215, 375}, {window.cmdSearch, 15720, 600, 975, 735},
-        {window.cmdArpt, 14640, 1440, 2055, 975},  {window.cmbAPP, 14640, 2520, 2055, 405},
-        {window.cmbTerm, 14640, 3960, 2055, 405},  {window.cmdZoom, 14760, 5040, 1935, 735},
-        {window.cmdPlus, 14760, 5880, 975, 975},   {window.cmdMinus, 15720, 5880, 975, 975},
+    testing::ExpectPlacedInTwips({
+        {window.picArpt, 120, 120, 14415, 10215},
+        {window.lblSearch, 14520, 120, 2175, 375},
+        {window.txtSearch, 14520, 600, 1215, 375},
+        {window.cmdSearch, 15720, 600, 975, 735},
+        {window.cmdArpt, 14640, 1440, 2055, 975},
+        {window.cmbAPP, 14640, 2520, 2055, 405},
+        {window.cmbTerm, 14640, 3960, 2055, 405},
+        {window.cmdZoom, 14760, 5040, 1935, 735},
+        {window.cmdPlus, 14760, 5880, 975, 975},
+        {window.cmdMinus, 15720, 5880, 975, 975},
         {window.cmdExit, 15600, 9360, 1095, 855},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(c.control->geometry(), QRect(TwipsToPixels(c.left), TwipsToPixels(c.top),
-                                               TwipsToPixels(c.width), TwipsToPixels(c.height)))
-            << c.control->metaObject()->className();
+    });
     EXPECT_EQ(window.Caption(), "Qelvar Approach");
     EXPECT_EQ(window.cmdArpt->Caption(), "APP Chart");
     EXPECT_EQ(window.cmbAPP->placeholderText(), "Approach");
