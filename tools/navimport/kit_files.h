@@ -2,6 +2,7 @@
 // putting them into the data folder without ever leaving it half-written.
 #pragma once
 
+#include "import_log.h"
 #include "sources.h"
 
 #include <filesystem>
@@ -14,6 +15,7 @@ struct SourceSet {
     std::filesystem::path aptDat, navDat, fixDat, awyDat;
     std::filesystem::path airportsJson, countriesJson, regionsJson;
     std::filesystem::path land, countries;
+    std::filesystem::path magneticModel; // the WMM coefficients of the npm package magvar
     std::filesystem::path peaks;
 
     // The layout that tools/fetch-sources.sh leaves in the cache folder.
@@ -26,10 +28,15 @@ struct SourceSet {
 inline const std::string kSceneryFolder = "FSXFiles";
 constexpr double kApronToleranceMetres = 6;
 
+// The magnetic variation is the World Magnetic Model's on this date (1 January 2027), whatever the
+// day of the import, so that the same sources always give the same files.
+constexpr double kVariationYear = 2027.0;
+
 // File name (with "FSXFiles/" for the scenery files) -> content (Windows-1252 text, CR LF line ends).
 using KitFiles = std::map<std::string, std::string>;
 
-KitFiles BuildKitFiles(const SourceSet &sources);
+// Builds every file; what the import decided about airports, runways and localizers goes to the log.
+KitFiles BuildKitFiles(const SourceSet &sources, ImportLog &log);
 
 // Writes the files into a copy of the data folder and then swaps the copy in.
 void ReplaceKitFiles(const std::filesystem::path &dataDir, const KitFiles &files);

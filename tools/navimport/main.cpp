@@ -16,8 +16,10 @@ int main(int argc, char *argv[]) {
     auto start = std::chrono::steady_clock::now();
     try {
         using namespace qelvar::import;
-        KitFiles files = BuildKitFiles(SourceSet::InCache(argv[1], argv[3]));
+        ImportLog log;
+        KitFiles files = BuildKitFiles(SourceSet::InCache(argv[1], argv[3]), log);
         ReplaceKitFiles(argv[2], files);
+        std::cout << log.Text();
         for (const auto &[name, content] : files) {
             size_t lines = 0;
             for (char c : content)

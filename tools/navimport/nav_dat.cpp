@@ -1,7 +1,9 @@
-// nav.dat (VOR, NDB, localizers), fix.dat and awy.dat.
+// nav.dat (VOR, NDB, localizers, glide slopes, DMEs), fix.dat and awy.dat.
 #include "source_files.h"
 #include "sources.h"
 #include "tokens.h"
+
+#include <cmath>
 
 namespace qelvar::import {
 
@@ -9,8 +11,10 @@ std::vector<NavAid> ReadNavDat(const std::filesystem::path &file) {
     std::vector<NavAid> aids;
     ForEachDataRow(file, [&](const Tokens &t) {
         int code = t.Int(0);
-        if (code < 2 || code > 5)
+        if ((code < 2 || code > 6) && code != 12)
             return;
+        if (code == 6 && t.size() < 11)
+            return; // a glide slope row without its airport
         NavAid aid;
         aid.code = code;
         aid.lat = t.Number(1);
@@ -27,12 +31,27 @@ std::vector<NavAid> ReadNavDat(const std::filesystem::path &file) {
             aid.name = DecodeSourceText(words.substr(0, lastBlank));
             if (code == 3)
                 aid.variation = t.Number(6);
+        } else if (code == 12) {
+            t.Require(9, "a DME row ends with its name");
+            if (t.size() >= 11 && t.Text(t.size() - 1) == "DME-ILS") {
+                aid.airport = t.Text(8);
+                aid.runway = t.Text(9);
+                aid.kind = "DME-ILS";
+            }
         } else {
-            t.Require(11, "a localizer row ends with airport, runway and type");
-            aid.course = t.Number(6);
+            t.Require(11, code == 6 ? "a glide slope row ends with airport, runway and type"
+                                    : "a localizer row ends with airport, runway and type");
             aid.airport = t.Text(8);
             aid.runway = t.Text(9);
             aid.kind = t.Text(10);
+            if (code == 6) {
+                // Angle times 100,000 plus the course: 300281.700 is 3.00 degrees and 281.7.
+                double packed = t.Number(6);
+                aid.glidePathDegrees = std::floor(packed / 1000) / 100;
+                aid.course = packed - std::floor(packed / 1000) * 1000;
+            } else {
+                aid.course = t.Number(6);
+            }
         }
         aids.push_back(std::move(aid));
     });

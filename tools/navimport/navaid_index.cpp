@@ -25,11 +25,14 @@ NavaidIndex::NavaidIndex(const std::vector<NavAid> &aids, const std::vector<Fix>
     for (const NavAid &a : aids) {
         if (a.code == 2)
             ndbs_[CellOf(a.lat, a.lon)].push_back(&a);
-        else if (a.code == 3) {
+        else if (a.code == 3)
             vors_[CellOf(a.lat, a.lon)].push_back(&a);
-            allVors_.push_back(&a);
-        } else if (a.code == 4 || a.code == 5)
+        else if (a.code == 4 || a.code == 5)
             localizers_.emplace(a.airport, &a);
+        else if (a.code == 6)
+            glideSlopes_.emplace(std::make_pair(a.airport, a.runway), &a);
+        else if (a.code == 12)
+            dmes_[CellOf(a.lat, a.lon)].push_back(&a);
     }
     for (const Fix &f : fixes)
         fixes_[CellOf(f.lat, f.lon)].push_back(&f);
@@ -77,25 +80,32 @@ std::vector<const Fix *> NavaidIndex::FixesWithin(GeoPoint centre, double metres
     return Within(fixes_, centre, metres);
 }
 
-const NavAid *NavaidIndex::NearestVor(GeoPoint centre) const {
-    const NavAid *best = nullptr;
-    double bestMetres = 0;
-    for (const NavAid *v : allVors_) {
-        double d = Metres(centre, v->lat, v->lon);
-        if (!best || d < bestMetres) {
-            best = v;
-            bestMetres = d;
-        }
-    }
-    return best;
-}
-
 std::vector<const NavAid *> NavaidIndex::LocalizersOf(const std::string &airport) const {
     std::vector<const NavAid *> result;
     auto [first, last] = localizers_.equal_range(airport);
     for (auto it = first; it != last; ++it)
         result.push_back(it->second);
     return result;
+}
+
+const NavAid *NavaidIndex::GlideSlopeOf(const NavAid &localizer) const {
+    const NavAid *found = nullptr;
+    auto [first, last] = glideSlopes_.equal_range({localizer.airport, localizer.runway});
+    for (auto it = first; it != last; ++it)
+        if (!found || (it->second->ident == localizer.ident && found->ident != localizer.ident))
+            found = it->second;
+    return found;
+}
+
+const NavAid *NavaidIndex::DmeOf(const NavAid &localizer) const {
+    GeoPoint antenna{localizer.lon, localizer.lat};
+    std::vector<const NavAid *> near = Within(dmes_, antenna, kDmeIdentReachNm * 1852);
+    for (const NavAid *d : near)
+        if (d->ident == localizer.ident)
+            return d;
+    if (!near.empty() && Metres(antenna, near.front()->lat, near.front()->lon) <= kDmeSamePlaceMetres)
+        return near.front();
+    return nullptr;
 }
 
 } // namespace qelvar::import

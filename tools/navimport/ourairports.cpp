@@ -56,6 +56,7 @@ std::vector<OurAirport> ReadOurAirports(const std::filesystem::path &airportsJso
         a.ident = Field(o, "ident");
         a.gpsCode = Field(o, "gps_code");
         a.iataCode = Field(o, "iata_code");
+        a.localCode = Field(o, "local_code");
         a.name = o.value("name").toString();
         a.municipality = o.value("municipality").toString();
         a.elevationFeet = Field(o, "elevation_ft");

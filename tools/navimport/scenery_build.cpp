@@ -3,6 +3,7 @@
 #include "approaches.h"
 #include "nav_lines.h"
 #include "pavement.h"
+#include "runway_checks.h"
 #include "source_files.h"
 
 #include <algorithm>
@@ -46,7 +47,8 @@ SceneryRunwayEnd EndOf(const AptRunwayEnd &end, const AptRunwayEnd &other, bool 
     if (water && n.designator == "NONE")
         n.designator = "WATER";
     return {n.number, n.designator, end.position,
-            InitialTrueCourse(end.position.lat, end.position.lon, other.position.lat, other.position.lon)};
+            InitialTrueCourse(end.position.lat, end.position.lon, other.position.lat, other.position.lon),
+            end.displacedThresholdMetres};
 }
 
 SceneryRunway RunwayBetween(const AptRunwayEnd (&ends)[2], double widthMetres, bool water) {
@@ -88,7 +90,7 @@ void AddVasi(SceneryRunway &r, const AptVasi &v) {
     }
 }
 
-void AddIls(SceneryRunway &r, const NavAid &loc, double magvar) {
+void AddIls(SceneryRunway &r, const NavAid &loc, double magvar, const NavaidIndex &navaids) {
     for (RunwayEndSide side : {RunwayEndSide::Primary, RunwayEndSide::Secondary}) {
         const SceneryRunwayEnd &end = side == RunwayEndSide::Primary ? r.primary : r.secondary;
         if (!SameEnd(loc.runway, end))
@@ -103,14 +105,45 @@ void AddIls(SceneryRunway &r, const NavAid &loc, double magvar) {
         ils.rangeNm = loc.rangeNm;
         ils.magvar = magvar;
         ils.name = loc.kind + " " + RunwayEndName(end.number, end.designator);
+        // Code 4 localizers come with a glide slope; its own row gives the angle where there is one.
+        ils.glideSlope = loc.code == 4;
+        if (const NavAid *gs = navaids.GlideSlopeOf(loc); gs && gs->glidePathDegrees > 0)
+            ils.glidePathDegrees = gs->glidePathDegrees;
+        if (const NavAid *dme = navaids.DmeOf(loc))
+            ils.dme = GeoPoint{dme->lon, dme->lat};
         r.ils.push_back(ils);
     }
 }
 
-void AddRunways(SceneryAirportModel &m, const AptSceneryAirport &apt,
-                const std::vector<const NavAid *> &locs) {
-    for (const AptLandRunway &land : apt.runways) {
+// The land runways with their lights and ILS. Ends whose numbers sit the wrong way round for the
+// runway's heading change places (each number keeps its threshold data); a runway whose two ends
+// are written like an earlier one's (06T/24T beside 06/24) is left out.
+void AddRunways(SceneryAirportModel &m, const AptSceneryAirport &apt, double variationEast,
+                const std::vector<const NavAid *> &locs, const NavaidIndex &navaids, ImportLog *log) {
+    std::set<std::string> written;
+    for (AptLandRunway land : apt.runways) {
+        double heading = InitialTrueCourse(land.ends[0].position.lat, land.ends[0].position.lon,
+                                           land.ends[1].position.lat, land.ends[1].position.lon);
+        if (CheckEndOrder(land.ends[0].number, land.ends[1].number, heading, variationEast) ==
+            EndOrder::Swapped) {
+            std::swap(land.ends[0].position, land.ends[1].position);
+            if (log) {
+                log->Count("runways swapped");
+                log->Note(m.ident + ": runway " + land.ends[0].number + "/" + land.ends[1].number +
+                          " ends swapped to fit their numbers");
+            }
+        }
         SceneryRunway r = RunwayBetween(land.ends, land.widthMetres, false);
+        std::string ends =
+            r.primary.number + r.primary.designator + "/" + r.secondary.number + r.secondary.designator;
+        if (!written.insert(ends).second) {
+            if (log) {
+                log->Count("duplicate runway rows dropped");
+                log->Note(m.ident + ": runway " + land.ends[0].number + "/" + land.ends[1].number +
+                          " written once");
+            }
+            continue;
+        }
         r.surface = SurfaceName(land.surface);
         for (const AptVasi &v : apt.vasis)
             AddVasi(r, v);
@@ -118,7 +151,7 @@ void AddRunways(SceneryAirportModel &m, const AptSceneryAirport &apt,
         std::stable_sort(r.vasis.begin(), r.vasis.end(),
                          [](const SceneryVasi &a, const SceneryVasi &b) { return a.end < b.end; });
         for (const NavAid *loc : locs)
-            AddIls(r, *loc, m.magvar);
+            AddIls(r, *loc, m.magvar, navaids);
         m.runways.push_back(std::move(r));
     }
     for (const AptWaterRunway &water : apt.waterRunways)
@@ -174,8 +207,9 @@ int TaxiNameNumber(SceneryAirportModel &m, const std::string &name) {
     return static_cast<int>(m.taxiNames.size()) - 1;
 }
 
-// The taxi network: nodes become points, edges paths. A node between a runway or hot-zone edge and
-// an ordinary taxiway is where aircraft hold short (in front of an ILS zone: ILS_HOLD_SHORT).
+// The taxi network: nodes become points, edges paths. A node between a taxiway edge in a hot zone
+// (1204 rows) and an ordinary taxiway is where aircraft hold short (in front of an ILS zone:
+// ILS_HOLD_SHORT). Runway edges say nothing about it: their nodes lie on the centre line.
 void AddTaxiNetwork(SceneryAirportModel &m, const AptSceneryAirport &apt) {
     std::map<int, int> numberOfId;
     for (const AptTaxiNode &n : apt.taxiNodes)
@@ -185,9 +219,10 @@ void AddTaxiNetwork(SceneryAirportModel &m, const AptSceneryAirport &apt) {
         auto from = numberOfId.find(e.from), to = numberOfId.find(e.to);
         if (from == numberOfId.end() || to == numberOfId.end())
             continue;
-        bool isHot = e.runway || !e.hotZone.empty();
         for (int n : {from->second, to->second}) {
-            (isHot ? hot : cold)[n] = true;
+            if (e.runway)
+                continue;
+            (e.hotZone.empty() ? cold : hot)[n] = true;
             if (e.hotZone == "ils")
                 ils[n] = true;
         }
@@ -215,9 +250,19 @@ void AddTaxiNetwork(SceneryAirportModel &m, const AptSceneryAirport &apt) {
     }
 }
 
+// The four corners of a legacy rectangle, round it from the far left corner.
+SceneryRing RectangleCorners(const AptLegacyTaxiway &t) {
+    double halfLength = t.lengthFeet * kMetresPerFoot / 2, halfWidth = t.widthFeet * kMetresPerFoot / 2;
+    GeoPoint ahead = DestinationPoint(t.centre, t.heading, halfLength);
+    GeoPoint behind = DestinationPoint(t.centre, Normalized(t.heading + 180), halfLength);
+    double left = Normalized(t.heading - 90), right = Normalized(t.heading + 90);
+    return {DestinationPoint(ahead, left, halfWidth), DestinationPoint(ahead, right, halfWidth),
+            DestinationPoint(behind, right, halfWidth), DestinationPoint(behind, left, halfWidth)};
+}
+
 // The old taxiway rectangles as centre lines with their widths; ends that meet share a point. The
 // largest rectangles go first, so that an airport with more than the points the reader holds
-// loses its smallest pieces.
+// loses its smallest pieces. Rectangles wider than a taxiway are aprons: their outlines.
 void AddLegacyTaxiways(SceneryAirportModel &m, const AptSceneryAirport &apt) {
     std::vector<const AptLegacyTaxiway *> order;
     for (const AptLegacyTaxiway &t : apt.legacyTaxiways)
@@ -240,6 +285,10 @@ void AddLegacyTaxiways(SceneryAirportModel &m, const AptSceneryAirport &apt) {
         m.taxiNames = {""}; // apt.dat gives these taxiways no names
     for (const AptLegacyTaxiway *t : order) {
         double half = t->lengthFeet * kMetresPerFoot / 2;
+        if (t->widthFeet * kMetresPerFoot > kWidestTaxiwayMetres) {
+            m.aprons.push_back({SurfaceName(t->surface), RectangleCorners(*t)});
+            continue;
+        }
         GeoPoint a = DestinationPoint(t->centre, Normalized(t->heading + 180), half);
         GeoPoint b = DestinationPoint(t->centre, t->heading, half);
         int newPoints = (pointNumber(a, false) < 0) + (pointNumber(b, false) < 0);
@@ -294,43 +343,30 @@ std::vector<TransitionStart> TransitionStarts(const SceneryAirportSource &s, con
     return starts;
 }
 
-void AddApproaches(SceneryAirportModel &m, const SceneryAirportSource &s, double variationEast,
-                   const std::vector<const NavAid *> &locs, const NavaidIndex &navaids) {
-    std::vector<TransitionStart> starts = TransitionStarts(s, navaids);
-    std::set<std::string> idents;
-    for (const SceneryRunway &r : m.runways) {
-        if (r.startType != "RUNWAY")
-            continue;
-        for (const SceneryRunwayEnd *end : {&r.primary, &r.secondary}) {
-            std::string endName = RunwayEndName(end->number, end->designator);
-            if (endName.empty() || m.approaches.size() == 51)
-                continue;
-            FinalApproachCourse final{"GPS",         end->number,   end->designator, endName,
-                                      end->position, end->position, end->heading,    ""};
-            auto ils = std::find_if(locs.begin(), locs.end(), [&](const NavAid *l) {
-                return l->code == 4 && SameEnd(l->runway, *end);
-            });
-            if (ils != locs.end()) {
-                final.type = "ILS";
-                final.courseOrigin = {(*ils)->lon, (*ils)->lat};
-                final.trueCourse = Normalized((*ils)->course);
-                final.localizerIdent = (*ils)->ident;
-            } else if (!s.scheduledService) {
-                continue;
-            }
-            StraightInApproach built = BuildStraightInApproach(final, s.elevationFeet, variationEast, starts);
-            m.approaches.push_back(std::move(built.approach));
-            for (SceneryWaypoint &w : built.fixes)
-                if (idents.insert(w.ident).second)
-                    m.waypoints.push_back(std::move(w));
-        }
+// The synthesized approaches, then the named fixes of fix.dat around the airport (none that has the
+// name of a fix the approaches use, nor a runway fix's "RW" name), then the NDBs.
+void AddApproachesAndNavaids(SceneryAirportModel &m, const SceneryAirportSource &s,
+                             const NavaidIndex &navaids, ImportLog *log) {
+    ApproachCounts counts = SynthesizeApproaches(
+        m, {s.elevationFeet, s.variationEast, s.scheduledService, TransitionStarts(s, navaids)});
+    if (log) {
+        log->Count("approaches ILS", counts.ils);
+        log->Count("approaches GPS", counts.gps);
+        log->Count("localizers rejected", counts.localizersRejected);
+        log->Count("runways without approach (end numbers unclear)", counts.runwaysUnclear);
+        if (counts.localizersRejected > 0)
+            log->Note(s.icao + ": " + std::to_string(counts.localizersRejected) +
+                      " localizer(s) more than 90 degrees off their runway end: not used");
+        if (counts.runwaysUnclear > 0)
+            log->Note(s.icao + ": " + std::to_string(counts.runwaysUnclear) +
+                      " runway(s) whose end numbers fit neither way round: no approach");
     }
-    // The stations of the transitions as waypoints too: the reader looks at waypoints first, so
-    // that a station's ident cannot be taken for a namesake elsewhere in the world.
-    if (!m.approaches.empty())
-        for (const TransitionStart &t : starts)
-            if (idents.insert(t.ident).second)
-                m.waypoints.push_back({t.fixType, t.ident, t.position});
+    std::set<std::string> idents;
+    for (const SceneryWaypoint &w : m.waypoints)
+        idents.insert(w.ident);
+    for (const SceneryRunway &r : m.runways)
+        for (const SceneryRunwayEnd *end : {&r.primary, &r.secondary})
+            idents.insert("RW" + RunwayEndName(end->number, end->designator));
     double reach = kNavaidReachNm * kMetresPerNm;
     size_t named = 0;
     for (const Fix *f : navaids.FixesWithin(s.position, reach))
@@ -428,7 +464,7 @@ SceneryParking ParkingOf(const AptStartup &s, int &sequentialNumber) {
 }
 
 SceneryAirportModel BuildSceneryAirport(const SceneryAirportSource &s, const AptSceneryAirport *apt,
-                                        const NavaidIndex &navaids) {
+                                        const NavaidIndex &navaids, ImportLog *log) {
     SceneryAirportModel m;
     m.ident = s.icao;
     m.country = KitText(s.country);
@@ -437,9 +473,7 @@ SceneryAirportModel BuildSceneryAirport(const SceneryAirportSource &s, const Apt
     m.name = KitText(s.name);
     m.position = s.position;
     m.altMetres = s.elevationFeet * kMetresPerFoot;
-    const NavAid *vor = navaids.NearestVor(s.position);
-    double variationEast = vor ? vor->variation : 0;
-    m.magvar = HeaderMagvar(variationEast);
+    m.magvar = HeaderMagvar(s.variationEast);
     std::vector<const NavAid *> locs = navaids.LocalizersOf(s.icao);
     if (apt) {
         if (apt->ident != s.icao)
@@ -449,7 +483,7 @@ SceneryAirportModel BuildSceneryAirport(const SceneryAirportSource &s, const Apt
             m.tower = SceneryTower{apt->towers.front().position,
                                    (apt->elevationFeet + apt->towers.front().heightFeet) * kMetresPerFoot};
         AddComs(m, *apt);
-        AddRunways(m, *apt, locs);
+        AddRunways(m, *apt, s.variationEast, locs, navaids, log);
         if (!apt->taxiNodes.empty())
             AddTaxiNetwork(m, *apt);
         else
@@ -457,7 +491,7 @@ SceneryAirportModel BuildSceneryAirport(const SceneryAirportSource &s, const Apt
         AddParking(m, *apt);
         AddOutlines(m, *apt);
     }
-    AddApproaches(m, s, variationEast, locs, navaids);
+    AddApproachesAndNavaids(m, s, navaids, log);
     return m;
 }
 

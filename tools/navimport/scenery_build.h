@@ -3,6 +3,7 @@
 #pragma once
 
 #include "apt_scenery.h"
+#include "import_log.h"
 #include "navaid_index.h"
 #include "scenery_model.h"
 
@@ -18,6 +19,8 @@ constexpr double kNavaidReachNm = 40;
 constexpr size_t kNamedFixesPerAirport = 6;
 // Taxiways of the taxi network have no width in apt.dat: the width of an ICAO code E taxiway.
 constexpr double kNetworkTaxiwayWidthMetres = 23;
+// A legacy taxiway rectangle wider than any taxiway is an apron: written as its outline.
+constexpr double kWidestTaxiwayMetres = 60;
 
 // What the kit knows of the airport apart from apt.dat (OurAirports and the importer's choices).
 struct SceneryAirportSource {
@@ -26,11 +29,13 @@ struct SceneryAirportSource {
     GeoPoint position;
     double elevationFeet = 0;
     bool scheduledService = false;
+    double variationEast = 0; // the World Magnetic Model's at the airport
 };
 
-// apt.dat's airport may be missing: the file then has the header and the navaids only.
+// apt.dat's airport may be missing: the file then has the header and the navaids only. What was
+// mended (runway ends swapped, duplicate runways, localizers not used) is counted into the log.
 SceneryAirportModel BuildSceneryAirport(const SceneryAirportSource &source, const AptSceneryAirport *apt,
-                                        const NavaidIndex &navaids);
+                                        const NavaidIndex &navaids, ImportLog *log = nullptr);
 
 // Runway end texts: "07C" -> "07" + "CENTER", "9" -> "09" + "NONE", "36W" -> "36" + "WATER".
 struct RunwayNumber {

@@ -44,13 +44,19 @@ struct SceneryIls {
     double width = 5;
     bool backCourse = false;
     std::string name;
+    // Not written into the file; what the approach synthesis needs: whether a glide slope goes with
+    // the localizer (an ILS approach), its angle, and the DME that works with it.
+    bool glideSlope = false;
+    double glidePathDegrees = 3;
+    std::optional<GeoPoint> dme;
 };
 
 struct SceneryRunwayEnd {
-    std::string number;     // "16", "09", "NORTH"
-    std::string designator; // NONE LEFT RIGHT CENTER WATER ...
-    GeoPoint position;      // the end of the drawn runway
-    double heading = 0;     // true, towards the other end
+    std::string number;                  // "16", "09", "NORTH"
+    std::string designator;              // NONE LEFT RIGHT CENTER WATER ...
+    GeoPoint position;                   // the end of the drawn runway
+    double heading = 0;                  // true, towards the other end
+    double displacedThresholdMetres = 0; // the landing threshold lies this far inside the end
 };
 
 struct SceneryRunway {

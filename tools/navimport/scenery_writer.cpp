@@ -265,8 +265,8 @@ void WriteLeg(FileLines &f, const SceneryLeg &l) {
         f.Attr("recommendedType", l.recommendedType);
         f.Attr("recommendedIdent", l.recommendedIdent);
     }
-    if (l.rhoMetres)
-        f.Attr("rho", FixedDecimals(*l.rhoMetres, 1));
+    if (l.rhoMetres) // the DME distance in nautical miles, as a chart gives it
+        f.Attr("rho", FixedDecimals(*l.rhoMetres / 1852, 1) + "N");
     if (l.magneticCourse)
         f.Attr("magneticCourse", CourseText(*l.magneticCourse));
     if (!l.altitudeDescriptor.empty())

