@@ -45,7 +45,7 @@ TEST_F(BundledData, LoadsWithoutAMessageAndInsideEveryCapacity) {
     EXPECT_EQ(db->VorTable.count, 3'720);
     EXPECT_EQ(db->NdbTable.count, 7'099);
     EXPECT_EQ(db->IlsTable.count, 3'098);
-    EXPECT_EQ(db->RunwayTable.count, 6'622);
+    EXPECT_EQ(db->RunwayTable.count, 6'669);
     EXPECT_EQ(db->IntersectionTable.count, 50'000);
     EXPECT_EQ(db->CoastLayer.count, 20'001);
     EXPECT_EQ(db->BorderLayer.count, 10'001);

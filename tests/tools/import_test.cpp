@@ -102,12 +102,13 @@ TEST_F(Importer, TheLogTellsHowAirportsWereMatchedAndElevationsFilled) {
     EXPECT_EQ(log->CountOf("airports matched by ident"), 2);
     EXPECT_EQ(log->CountOf("airports unmatched"), 1); // SCEL: apt.dat has no airport near it
     EXPECT_EQ(log->CountOf("elevations from the matched apt.dat airport"), 1);
-    EXPECT_EQ(log->CountOf("localizers rejected"), 1);
-    // The excerpt's 26R localizer has course 082.5: it points down runway 08L, not 26R.
+    EXPECT_EQ(log->CountOf("localizers rejected"), 2);
+    // The excerpt's localizers point the wrong way: 26R's course is 082.5, 22's (a LOC) 000.
     EXPECT_EQ(log->Notes(),
               (Lines{"magnetic variation: World Magnetic Model (epoch 2025.0) on 2027.0",
                      "EDMO: elevation 1947 ft from apt.dat EDMO (the airport itself)",
-                     "EDDM: 1 localizer(s) more than 90 degrees off their runway end: not used"}));
+                     "EDDM: 1 localizer(s) more than 90 degrees off their runway end: not used",
+                     "EDMO: 1 localizer(s) more than 90 degrees off their runway end: not used"}));
 }
 
 TEST_F(Importer, RunwaysInFixedColumns) {

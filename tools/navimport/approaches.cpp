@@ -105,16 +105,17 @@ StraightInApproach BuildStraightInApproach(const FinalApproachCourse &final, dou
 
 namespace {
 
-// The ILS of the runway end that an approach can follow, or none; counts those pointing the wrong way.
+// The ILS of the runway end that an approach can follow, or none; counts the localizers of the end
+// (with or without glide slope) that point the wrong way.
 const SceneryIls *UsableIls(const SceneryRunway &r, RunwayEndSide side, const SceneryRunwayEnd &end,
                             int &rejected) {
     const SceneryIls *usable = nullptr;
     for (const SceneryIls &ils : r.ils) {
-        if (ils.end != side || !ils.glideSlope)
+        if (ils.end != side)
             continue;
         if (!LocalizerFitsEnd(ils.heading, end.heading))
             ++rejected;
-        else if (!usable)
+        else if (ils.glideSlope && !usable)
             usable = &ils;
     }
     return usable;

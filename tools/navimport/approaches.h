@@ -72,7 +72,7 @@ struct ApproachSite {
 
 struct ApproachCounts {
     int ils = 0, gps = 0;
-    int localizersRejected = 0; // ILS more than 90 degrees off their runway end
+    int localizersRejected = 0; // localizers more than 90 degrees off their runway end
     int runwaysUnclear = 0;     // end numbers that fit neither way round: no approach
 };
 
@@ -81,7 +81,7 @@ struct ApproachCounts {
 // stations as waypoints (so that the approach reader, which looks at the file's waypoints first,
 // finds every fix where it was built). An end with an ILS (a localizer with glide slope, filed
 // under that end and within 90 degrees of its heading) gets an ILS approach; the other ends a GPS
-// approach where the airport has scheduled service or the end's only ILS pointed the wrong way.
+// approach where the airport has scheduled service or a localizer of the end points the wrong way.
 // A runway whose end numbers fit neither way round for its heading gets none.
 ApproachCounts SynthesizeApproaches(SceneryAirportModel &airport, const ApproachSite &site);
 
