@@ -250,7 +250,7 @@ void AddTaxiNetwork(SceneryAirportModel &m, const AptSceneryAirport &apt) {
     }
 }
 
-// The four corners of a legacy rectangle, round it from the far left corner.
+// The four corners of a legacy rectangle: front left, front right, back right, back left.
 SceneryRing RectangleCorners(const AptLegacyTaxiway &t) {
     double halfLength = t.lengthFeet * kMetresPerFoot / 2, halfWidth = t.widthFeet * kMetresPerFoot / 2;
     GeoPoint ahead = DestinationPoint(t.centre, t.heading, halfLength);
