@@ -6,7 +6,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    zlib1g-dev
+    zlib1g-dev libgeographiclib-dev
     fonts-dejavu-core
     xvfb xauth poppler-utils
     dpkg-dev file
