@@ -9,6 +9,7 @@ namespace qelvar {
 namespace {
 
 constexpr double kMaxGroundSpeedKt = 2000;
+constexpr double kLeastSpeedForTrackKt = 1;
 // GGA altitudes outside these bounds are not believed: FlightGear reports -3047.7 m until its
 // flight model is ready. The position of such a sentence is still good.
 constexpr double kLowestAltitudeM = -1000, kHighestAltitudeM = 30'000;
@@ -163,8 +164,10 @@ void Apply(PositionState &state, const Reading &r, bool fromRmc, PositionTime no
     fix.at = now;
     if (fromRmc) {
         fix.groundSpeedKt = r.speed;
-        if (r.track)
-            fix.trackDeg = r.track; // an empty track keeps the last one: the aircraft still points somewhere
+        // Standing still, a receiver's track means nothing (FlightGear says 0.0): the last one is kept,
+        // as is the last one when the field is empty.
+        if (r.track && (!r.speed || *r.speed >= kLeastSpeedForTrackKt))
+            fix.trackDeg = r.track;
     } else {
         fix.quality = *r.quality;
         fix.altitudeFt = r.altitudeM ? std::optional<double>(*r.altitudeM * kFeetPerMetre) : std::nullopt;

@@ -45,6 +45,7 @@ TEST(NmeaRecordings, ParkedOnKsea16LTheAltitudeIsUnknownUntilTheFlightModelIsRea
     EXPECT_NEAR(early.fix->longitude, -(122 + 18.4651 * kMinute), 1e-9);
     EXPECT_FALSE(early.fix->altitudeFt);
     EXPECT_EQ(early.fix->groundSpeedKt, 0.0);
+    EXPECT_FALSE(early.fix->trackDeg); // FlightGear's 0.0 of an aircraft standing still means nothing
     EXPECT_EQ(early.fix->quality, 1);
 
     PositionState all = FeedCycles(cycles);

@@ -93,6 +93,21 @@ TEST_F(Listener, OversizedDatagramsAreDroppedWhole) {
     EXPECT_EQ(listener->State().counts.malformed, 0u);
 }
 
+TEST_F(Listener, AFloodIsReadInSmallBitesAndCapped) {
+    std::unique_ptr<PositionListener> listener = Start();
+    std::string cycle = Cycle(47.5);
+    for (int i = 0; i < 1000; ++i) // 2,000 sentences at once
+        Send(cycle);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listener->State().counts.positions > 0; }, 3000));
+    const PositionCounts &counts = listener->State().counts;
+    EXPECT_LE(counts.positions + counts.flood, 2u * 64); // one turn of the event loop reads 64 datagrams
+    uint64_t read = 0; // until nothing more comes (the kernel drops what its buffer cannot hold)
+    while (QTest::qWaitFor([&] { return counts.positions + counts.flood > read; }, 300))
+        read = counts.positions + counts.flood;
+    EXPECT_EQ(counts.positions, static_cast<uint64_t>(kMaxLinesPerSecond));
+    EXPECT_EQ(counts.flood, read - kMaxLinesPerSecond);
+}
+
 TEST_F(Listener, APortHeldByAnotherProgramIsSaid) {
     QUdpSocket other;
     ASSERT_TRUE(other.bind(QHostAddress::LocalHost, port));
