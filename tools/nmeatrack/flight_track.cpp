@@ -102,12 +102,12 @@ std::vector<TrackFix> DemoFlightTrack(int startSecondOfDay) {
         double glide = kKbfiElevationFt + DistanceNm(a.at_, kbfi13R) * 318;
         a.Second(CourseTo(a.at_, kbfi13R), 130, glide, 3, 2, 20);
     }
-    // Touchdown, the roll-out, and the taxi to the east ramp.
+    // Touchdown, the roll-out, and the taxi.
     while (a.gs_ > 15)
         a.Second(runway13R, 15, kKbfiElevationFt, 0, 4, 20);
-    for (int i = 0; i < 30; ++i)
-        a.Second(runway13R - 90, 15, kKbfiElevationFt, 10, 2, 0);
-    for (int i = 0; i < 60; ++i)
+    for (int i = 0; i < 14; ++i) // off the runway to the left, onto the taxiway between the runways
+        a.Second(runway13R - 90, 12, kKbfiElevationFt, 10, 2, 0);
+    for (int i = 0; i < 90; ++i) // and along it back to the north-west
         a.Second(runway13R + 180, 15, kKbfiElevationFt, 10, 2, 0);
     for (int i = 0; i < 20; ++i)
         a.Second(runway13R + 180, 0, kKbfiElevationFt, 0, 3, 0);

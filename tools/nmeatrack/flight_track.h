@@ -1,6 +1,6 @@
 // The kit's own demonstration track: an aircraft lined up on KSEA runway 16L takes off, flies the
 // first legs of a route south and west of Seattle, joins the approach to runway 13R of Boeing Field
-// (KBFI), lands, and taxis off the runway to the east ramp. One fix a second.
+// (KBFI), lands, and taxis off the runway onto the taxiway between the runways. One fix a second.
 #pragma once
 
 #include "position/nmea_writer.h"
