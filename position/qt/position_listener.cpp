@@ -124,7 +124,10 @@ void PositionListener::OpenSource() {
         udp_ = std::make_unique<QUdpSocket>();
         // Not shared: a second receiver on the port would take datagrams from the first.
         if (address.isNull() || !udp_->bind(address, source_.port, QUdpSocket::DontShareAddress)) {
-            problem_ = address.isNull() ? "unknown address" : "port used by another program";
+            problem_ = address.isNull() ? "unknown address"
+                       : udp_->error() == QAbstractSocket::AddressInUseError
+                           ? "port used by another program"
+                           : udp_->errorString().toStdString();
             udp_.reset();
             RetryLater(kReopenMs);
             return;
@@ -141,7 +144,7 @@ void PositionListener::OpenSource() {
             tcp_->write("?WATCH={\"enable\":true,\"nmea\":true}\n");
     });
     connect(tcp_.get(), &QTcpSocket::errorOccurred, this, [this] {
-        problem_ = "not connected";
+        problem_ = "not connected (" + tcp_->errorString().toStdString() + ")";
         tcp_.release()->deleteLater();
         RetryLater(kReopenMs);
         emit Changed();

@@ -10,6 +10,7 @@
 #include "maps/navdata/loading_sequence.h"
 #include "position/nmea_writer.h"
 #include "position/qt/position_listener.h"
+#include "scenery/grid.h"
 #include "support/kit_folder.h"
 
 #include <QTemporaryDir>
@@ -227,6 +228,34 @@ TEST_F(ViewerLive, TheApproachChartNamesTheNextFix) {
     EXPECT_EQ(live->overlay->AircraftAt(), QPointF(7'000, 3'200));
     EXPECT_NE(Status(*live).find("next FF16L 2.0 NM 180\u00b0"), std::string::npos) << Status(*live);
     Grab(window, "approach-chart.png");
+
+    // 20' north is 4,500 twips up, within an eighth of the picture's height of its top: Follow pans
+    // the chart so that the aircraft is at the centre.
+    live->chkFollow->setChecked(true);
+    Replay({Fix(refLat + 20 * kMinute, refLon)});
+    EXPECT_EQ(live->overlay->AircraftAt(), QPointF(7'000, 5'000));
+    EXPECT_EQ(window.PanY(), 4'500);
+}
+
+TEST(ViewerGrid, DegreesLandOnTheGridOfTheSceneryTexts) {
+    struct Case {
+        const char *lat, *lon;
+        double latitude, longitude;
+    } cases[] = {{"N47 30.00", "W122 18.00", 47.5, -122.3},
+                 {"S33 56.77", "E151 10.63", -(33 + 56.77 / 60), 151 + 10.63 / 60},
+                 {"N0 0.60", "W0 0.60", 0.01, -0.01}};
+    for (const Case &c : cases) {
+        EXPECT_EQ(LatitudeToGrid(c.latitude, kDiagramGridPerDegree), LatToGrid(c.lat, kDiagramGridPerDegree))
+            << c.lat;
+        EXPECT_EQ(LongitudeToGrid(c.longitude, kApproachGridPerDegree),
+                  LonToGrid(c.lon, kApproachGridPerDegree))
+            << c.lon;
+        GeoPoint back =
+            GridToDegrees(LonToGrid(c.lon, kApproachGridPerDegree), LatToGrid(c.lat, kApproachGridPerDegree),
+                          kApproachGridPerDegree, c.lat[0] == 'S');
+        EXPECT_NEAR(back.latitude, c.latitude, 1e-6);
+        EXPECT_NEAR(back.longitude, c.longitude, 1e-6);
+    }
 }
 
 } // namespace
