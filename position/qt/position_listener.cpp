@@ -56,6 +56,8 @@ PositionListener::~PositionListener() {
         sharer->disconnect(this);
     if (relay_)
         relay_->disconnect(this);
+    if (tcp_)
+        tcp_->disconnect(this);
     server_.reset(); // the sharers see the rendezvous go and one of them takes over
     if (lock_.isLocked())
         lock_.unlock();
