@@ -65,10 +65,6 @@ std::string NextPointText(const std::string &name, double distanceNm, double cou
     return "next " + name + " " + distance + " NM " + ThreeDigitCourse(courseDeg) + kDegree;
 }
 
-} // namespace qelvar
-
-namespace qelvar {
-
 std::vector<std::string> StatusParts(const PositionState &state, PositionTime now,
                                      const std::string &nextPoint, const std::string &source) {
     std::vector<std::string> parts;

@@ -26,10 +26,6 @@ std::string NextPointText(const std::string &name, double distanceNm, double cou
 // A whole number with "," between thousands: 2800 gives "2,800", -35 gives "-35".
 std::string GroupedWhole(double value);
 
-} // namespace qelvar
-
-namespace qelvar {
-
 // The parts of the status, in this order: motion and age ("GS 95 kt  TRK 180°  ALT 2,800 ft  fix
 // 0 s", or the age alone while stale or before the first position), the next point when given,
 // the dropped counts when any, and the source.

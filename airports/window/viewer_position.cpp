@@ -1,11 +1,13 @@
 #include "viewer_position.h"
 
 #include "airports/chart_frame.h"
+#include "airports/window/frm_arpt.h"
 #include "platform/program_folder.h"
 #include "platform/runtime_error.h"
 #include "platform/text_files.h"
 #include "platform/twips.h"
 #include "scenery/airport_index.h"
+#include "scenery/grid.h"
 
 #include <cmath>
 #include <set>
@@ -107,13 +109,6 @@ LivePosition *AttachViewerPosition(SceneryViewerWindow &window, const PositionSt
     }
     return new LivePosition(window, *window.picArpt, state, std::move(sourceText), std::move(hooks), kLayout);
 }
-
-} // namespace qelvar
-
-#include "airports/window/frm_arpt.h"
-#include "scenery/grid.h"
-
-namespace qelvar {
 
 LivePosition *AttachAirportPosition(frmArpt &window, const PositionState &state,
                                     std::function<std::string()> sourceText) {

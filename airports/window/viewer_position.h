@@ -14,6 +14,8 @@
 
 namespace qelvar {
 
+class frmArpt;
+
 // The grid of the scenery files for a position in degrees (east and north positive): eastward
 // from 180° W, and northward within each hemisphere, as the reader turns the files' texts.
 int64_t LongitudeToGrid(double longitude, int32_t unitsPerDegree);
@@ -39,12 +41,6 @@ LivePosition *AttachViewerPosition(SceneryViewerWindow &window, const PositionSt
 
 // The button that offers another airport: "Show KBFI"; hidden while there is none to offer.
 CaptionButton *NearbyAirportButton(SceneryViewerWindow &window);
-
-} // namespace qelvar
-
-namespace qelvar {
-
-class frmArpt;
 
 // The live position of Qelvar Airports: the aircraft on the diagram, and the offer of a nearby airport.
 LivePosition *AttachAirportPosition(frmArpt &window, const PositionState &state,

@@ -2,6 +2,7 @@
 // programs and the takeover when the receiver goes, a TCP server, and a port held by another program.
 #include "position/nmea_writer.h"
 #include "position/qt/position_listener.h"
+#include "position/qt/position_settings.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -130,6 +131,26 @@ TEST_F(Listener, ATcpServerIsReadAsAStream) {
     client->write(cycle.substr(25).c_str());
     EXPECT_TRUE(Receives(*listener, 47.25));
     EXPECT_EQ(listener->State().counts.Dropped(), 0u);
+}
+
+TEST(PositionSettings, TheCommandLineWinsOverTheSettingsFileWhichWinsOverTheDefault) {
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath("qelvar-kit.ini"), QSettings::IniFormat);
+    SourceChoice first = ChooseSource(std::nullopt, settings);
+    EXPECT_EQ(first.source, PositionSource{});
+    EXPECT_EQ(settings.value(kNmeaSourceKey).toString(),
+              "udp:127.0.0.1:10110"); // written for the user to find
+
+    settings.setValue(kNmeaSourceKey, "tcp:gps.local:2947");
+    EXPECT_EQ(ChooseSource(std::nullopt, settings).source,
+              (PositionSource{PositionSource::Kind::Tcp, "gps.local", 2947}));
+    EXPECT_EQ(ChooseSource("udp:10111", settings).source,
+              (PositionSource{PositionSource::Kind::Udp, "127.0.0.1", 10111}));
+
+    SourceChoice bad = ChooseSource("udp:99999", settings);
+    EXPECT_EQ(bad.source, PositionSource{});
+    EXPECT_EQ(bad.problem,
+              "NMEA source \"udp:99999\" of --nmea not understood; listening on UDP 127.0.0.1:10110");
 }
 
 } // namespace
