@@ -1,6 +1,9 @@
 // Qelvar Airports: the ground diagram of one airport from its scenery file.
 #include "airports/window/frm_arpt.h"
+#include "airports/window/viewer_position.h"
 #include "platform/data_folder.h"
+
+#include "position/qt/position_settings.h"
 
 #include <QApplication>
 #include <string>
@@ -9,11 +12,17 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
 
     // The whole command line is the ICAO code to put into the search box.
+    // --nmea=SOURCE chooses where the live position comes from and is no part of it.
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::unique_ptr<qelvar::PositionListener> position = qelvar::StartPositionListener(arguments);
     std::string commandLine;
-    for (int i = 1; i < argc; ++i)
-        commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+    for (size_t i = 0; i < arguments.size(); ++i)
+        commandLine += (i > 0 ? " " : "") + arguments[i];
 
     qelvar::frmArpt window({qelvar::DataFolder(), [] { QCoreApplication::exit(0); }});
+    qelvar::AttachAirportPosition(window, position->State(), [&] {
+        return position->SourceText();
+    })->Follow(*position);
     window.Form_Load(commandLine);
     window.show();
     return app.exec();
