@@ -39,8 +39,9 @@ void DrawRadioList(Canvas &canvas, const SceneryAirport &airport, const HeaderSt
     }
 }
 
-// One line per runway whose first start is not a helipad, then the ILS lines; how many were drawn.
-int DrawRunwayAndIlsLists(Canvas &canvas, SceneryAirport &airport) {
+// One line per runway whose first start is not a helipad, then the ILS lines when asked for; how many
+// were drawn.
+int DrawRunwayAndIlsLists(Canvas &canvas, SceneryAirport &airport, bool ilsList) {
     for (size_t i = 0; i < airport.starts.Count(); ++i)
         airport.starts[i].number = PaddedRunwayNumber(airport.starts[i].number);
     int n = 0;
@@ -55,7 +56,7 @@ int DrawRunwayAndIlsLists(Canvas &canvas, SceneryAirport &airport) {
                         " x " + runway.width + " - " + runway.surface,
                     8);
     }
-    if (airport.ils.Count() == 0 || airport.ils[0].name.empty())
+    if (!ilsList || airport.ils.Count() == 0 || airport.ils[0].name.empty())
         return n;
     for (const IlsRecord &ils : airport.ils) {
         ++n;
@@ -65,8 +66,11 @@ int DrawRunwayAndIlsLists(Canvas &canvas, SceneryAirport &airport) {
     return n;
 }
 
-void DrawWarningAndScale(Canvas &canvas, const HeaderStyle &style) {
+void DrawWarningAndScale(Canvas &canvas, const SceneryAirport &airport, const HeaderStyle &style) {
     canvas.SetColor(kDarkRed);
+    std::string missing = MissingPartsText(airport);
+    if (!missing.empty())
+        canvas.Text(200, 9650, missing, 8);
     if (style.scaleZoom <= 0) {
         canvas.Text(200, 9900, "DO NOT USE FOR REAL NAVIGATION! FSX ONLY", 8);
     } else {
@@ -81,13 +85,35 @@ void DrawWarningAndScale(Canvas &canvas, const HeaderStyle &style) {
 
 } // namespace
 
+MagneticVariation ReadMagneticVariation(const std::string &magvar) {
+    double v = ParseDecimal(magvar);
+    return v >= 180 ? MagneticVariation{360 - v, true} : MagneticVariation{v, false};
+}
+
+double EastVariation(const std::string &magvar) {
+    if (magvar.empty())
+        return 0;
+    MagneticVariation variation = ReadMagneticVariation(magvar);
+    return variation.east ? variation.degrees : -variation.degrees;
+}
+
 std::string MagneticVariationText(const std::string &magvar) {
     if (magvar.empty())
         return {};
-    double v = ParseDecimal(magvar);
-    if (v >= 180)
-        return FixedDecimals(360 - v, 2) + kDegree + " E";
-    return FixedDecimals(v, 2) + kDegree + " W";
+    MagneticVariation variation = ReadMagneticVariation(magvar);
+    return FixedDecimals(variation.degrees, 2) + kDegree + (variation.east ? " E" : " W");
+}
+
+std::string MissingPartsText(const SceneryAirport &airport) {
+    if (airport.header.ident.empty())
+        return {}; // the airport was not found: its caption says so
+    std::string text;
+    if (airport.runways.Count() == 0)
+        text = "The scenery file has no runways for " + airport.header.ident + ".";
+    if (airport.cutShort)
+        text += (text.empty() ? "" : " ") +
+                std::string("The scenery file ends before </Airport>: parts of the airport may be missing.");
+    return text;
 }
 
 std::string PaddedRunwayNumber(const std::string &number) {
@@ -132,8 +158,8 @@ int DrawChartHeader(Canvas &canvas, SceneryAirport &airport, const HeaderStyle &
     canvas.Line(0, 900, kChartWidth, 900);
 
     DrawRadioList(canvas, airport, style);
-    int listLines = DrawRunwayAndIlsLists(canvas, airport);
-    DrawWarningAndScale(canvas, style);
+    int listLines = DrawRunwayAndIlsLists(canvas, airport, style.ilsList);
+    DrawWarningAndScale(canvas, airport, style);
     return listLines;
 }
 

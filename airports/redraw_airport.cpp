@@ -282,8 +282,9 @@ private:
             c_.Line(t1->x, t1->y, t2->x, t2->y);
             c_.SetLineStyle(LineStyle::Solid);
             c_.SetColor(kBlack);
-            DrawRunwayEnd(a, 2 * p, *t1);
-            DrawRunwayEnd(a, 2 * p + 1, *t2);
+            bool firstIsPrimary = IsPrimaryEnd(end1, runway) || !IsPrimaryEnd(end2, runway);
+            DrawRunwayEnd(a, 2 * p, *t1, FindVasi(a, p, firstIsPrimary));
+            DrawRunwayEnd(a, 2 * p + 1, *t2, FindVasi(a, p, !firstIsPrimary));
         }
         c_.SetColor(kBlack);
         c_.SetLineWidth(1);
@@ -310,8 +311,24 @@ private:
         c_.Text(t.x - 50, t.y - 90, "H", 8);
     }
 
+    // The end that carries the runway's own number and designator is its primary end.
+    static bool IsPrimaryEnd(const RunwayStart &start, const SceneryRunway &runway) {
+        return PaddedRunwayNumber(start.number) == PaddedRunwayNumber(runway.number) &&
+               DesignatorLetter(start.designator) == DesignatorLetter(runway.designator);
+    }
+
+    // The first VASI record read under the runway for its primary or secondary end; none when the
+    // end has no lights.
+    static const VasiRecord *FindVasi(const SceneryAirport &a, size_t runway, bool primary) {
+        const char *end = primary ? "PRIMARY" : "SECONDARY";
+        for (const VasiRecord &vasi : a.vasis)
+            if (vasi.runway == static_cast<int>(runway) && vasi.end == end)
+                return &vasi;
+        return nullptr;
+    }
+
     // The end's number label behind the threshold and its VASI mark along the runway.
-    void DrawRunwayEnd(const SceneryAirport &a, size_t startNumber, PicturePoint t) {
+    void DrawRunwayEnd(const SceneryAirport &a, size_t startNumber, PicturePoint t, const VasiRecord *vasi) {
         if (t == PicturePoint{0, 0})
             return;
         const RunwayStart &start = a.starts[startNumber];
@@ -326,13 +343,13 @@ private:
         c_.Text(label.x - 100, label.y - 200, start.number + DesignatorLetter(start.designator), 14, true);
         c_.Text(label.x - 100, label.y + 100, start.heading + "\xB0", 7);
 
-        if (startNumber >= a.vasis.Count())
-            return; // no VASI record for this end
+        if (!vasi)
+            return; // no lights at this end
         int band = HeadingBand(*heading);
         c_.SetColor(kBlack);
         c_.SetLineWidth(1);
         c_.SetLineStyle(LineStyle::Solid);
-        if (a.vasis[startNumber].side == "LEFT") {
+        if (vasi->side == "LEFT") {
             BandOffset left = VasiLeftBands()[band];
             PicturePoint q{t.x + left.dx, t.y + left.dy};
             c_.SetFill(kWhite, FillStyle::Solid);
@@ -377,7 +394,9 @@ DiagramReport RedrawAirport(Canvas &canvas, SceneryAirport &airport, const Diagr
     ChartFrame frame;
     try {
         frame = MakeChartFrame(airport.header, kDiagramGridPerDegree, view.zoom, view.panX, view.panY);
-    } catch (const RuntimeError &) {
+    } catch (const RuntimeError &error) {
+        if (error.Number() != kTypeMismatch)
+            throw; // a pan beyond reach: no fault of the file
         canvas.SetColor(kDarkRed);
         canvas.Text(200, 5000, "No airport reference point: the diagram cannot be drawn.", 10);
         canvas.SetColor(kBlack);

@@ -30,7 +30,7 @@ struct DiagramReport {
 
 // Draws the header and then the diagram: centre cross, reference point, tower, taxi points, aprons
 // and fences, taxi paths, parking spots, runways. Without a readable reference point only the
-// header and a line saying so are drawn.
+// header and a line saying so are drawn. Raises Overflow (6) for a pan beyond kFarthestTwips.
 DiagramReport RedrawAirport(Canvas &canvas, SceneryAirport &airport, const DiagramView &view);
 
 // A short sentence on what the diagram left out; empty when it drew everything.

@@ -11,7 +11,6 @@
 #include "scenery/grid.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace qelvar {
 
@@ -19,11 +18,10 @@ namespace {
 
 constexpr const char *kDegree = "\xB0"; // "°" in Windows-1252
 constexpr int kVorRightEdge = 14000;    // VORs are drawn when 0 < x < 14000 before the pan
-constexpr double kRhoUnitsPerDme = 2053;
 constexpr int kTitleY = 3000;
 
-// The title stands at y 3000, or below the header's runway and ILS list when a long list (eight
-// lines and more) reaches down to it.
+// The title stands at y 3000, or below the header's runway list when a long list (eight lines and
+// more) reaches down to it.
 int TitleY(int headerListLines) {
     return std::max(kTitleY, 800 + 250 * (headerListLines + 1) + 100);
 }
@@ -33,17 +31,6 @@ std::optional<PicturePoint> Place(const ChartFrame &frame, const std::string &la
         return CoordinatesToPicture(frame, lat, lon);
     } catch (const RuntimeError &) {
         return std::nullopt; // a coordinate that cannot be read is not drawn
-    }
-}
-
-// A number with an optional trailing unit letter: "14.1N" reads 14.1.
-std::optional<double> NumberWithoutUnitLetter(std::string text) {
-    if (!text.empty() && std::isalpha(static_cast<unsigned char>(text.back())))
-        text.pop_back();
-    try {
-        return ParseDecimal(text);
-    } catch (const RuntimeError &) {
-        return std::nullopt;
     }
 }
 
@@ -103,10 +90,12 @@ void DrawVors(Canvas &canvas, const VorRecords &vors, const ChartFrame &frame) {
     canvas.SetColor(kBlack);
 }
 
-// Lines from the tip to the points `length` twips away at course − spread and course + spread.
-void DrawArrowhead(Canvas &canvas, PicturePoint tip, int course, int length, int spread) {
+// Lines from the tip to the points `length` twips away at course − spread and course + spread, the
+// magnetic course turned by the variation east so that the arrowhead points along the drawn path.
+void DrawArrowhead(Canvas &canvas, PicturePoint tip, int course, double eastVariation, int length,
+                   int spread) {
     for (int side : {-spread, spread}) {
-        PicturePoint d = BearingOffset(length, course + side);
+        PicturePoint d = BearingOffset(length, CheckedInt32(int64_t{course} + side) + eastVariation);
         canvas.Line(tip.x, tip.y, tip.x + d.x, tip.y + d.y);
     }
 }
@@ -123,14 +112,13 @@ void DrawFixSymbol(Canvas &canvas, const LegRecord &leg, PicturePoint p) {
     canvas.Text(p.x - 100, p.y, leg.fixIdent, 8);
     if (std::optional<int> altitude = WholeUnitNumber(leg.altitude))
         canvas.Text(p.x - 100, p.y + 200, std::to_string(*altitude), 10);
-    if (!leg.rho.empty())
-        if (std::optional<double> rho = NumberWithoutUnitLetter(leg.rho))
-            canvas.Text(p.x - 100, p.y + 400, std::to_string(RoundToInt32(*rho / kRhoUnitsPerDme)) + " DME",
-                        10);
+    if (std::optional<double> miles = RhoNauticalMiles(leg.rho))
+        canvas.Text(p.x - 100, p.y + 400, std::to_string(RoundToInt32(*miles)) + " DME", 10);
 }
 
 // The path segment to this fix, with the course arrow and label at its midpoint.
-void DrawPathSegment(Canvas &canvas, PicturePoint from, PicturePoint to, std::optional<int> course) {
+void DrawPathSegment(Canvas &canvas, PicturePoint from, PicturePoint to, std::optional<int> course,
+                     double eastVariation) {
     canvas.SetColor(kGreen);
     canvas.SetLineWidth(1);
     canvas.SetLineStyle(LineStyle::Dot);
@@ -142,7 +130,7 @@ void DrawPathSegment(Canvas &canvas, PicturePoint from, PicturePoint to, std::op
     PicturePoint m{from.x + RoundToInt32((to.x - from.x) / 2.0),
                    from.y + RoundToInt32((to.y - from.y) / 2.0)};
     canvas.SetLineWidth(2);
-    DrawArrowhead(canvas, m, *course, 216, 160);
+    DrawArrowhead(canvas, m, *course, eastVariation, 216, 160);
     canvas.Text(m.x + 50, m.y - 400, PaddedCourse(*course) + kDegree, 10, true);
 }
 
@@ -152,6 +140,12 @@ bool IsRunwayEnd(const std::string &fixIdent) {
 
 void DrawApproach(Canvas &canvas, const SceneryAirport &airport, const VorRecords &vors,
                   const ChartFrame &frame, int number, int titleY, ApproachChartOutcome &outcome) {
+    double eastVariation = 0;
+    try {
+        eastVariation = EastVariation(airport.header.magvar);
+    } catch (const RuntimeError &) {
+        // a variation that cannot be read turns nothing; the header shows it as written
+    }
     const ApproachRecord &approach = airport.approaches[static_cast<size_t>(number)];
     canvas.SetColor(kBlack);
     canvas.Text(200, titleY, ApproachTitle(airport, vors, number), 14, true);
@@ -177,11 +171,11 @@ void DrawApproach(Canvas &canvas, const SceneryAirport &airport, const VorRecord
         if (course && !(ils && IsRunwayEnd(leg.fixIdent))) {
             canvas.SetColor(kGreen);
             canvas.SetLineWidth(2);
-            DrawArrowhead(canvas, p, *course, 360, 130);
+            DrawArrowhead(canvas, p, *course, eastVariation, 360, 130);
             canvas.SetColor(kBlack);
         }
         if (previous)
-            DrawPathSegment(canvas, *previous, p, course);
+            DrawPathSegment(canvas, *previous, p, course, eastVariation);
         previous = p;
     }
     canvas.SetLineWidth(1);
@@ -203,17 +197,8 @@ void DrawApproach(Canvas &canvas, const SceneryAirport &airport, const VorRecord
 
 } // namespace
 
-std::optional<int> WholeUnitNumber(const std::string &text) {
-    if (text.empty())
-        return std::nullopt;
-    bool wholeWithoutUnit = std::isdigit(static_cast<unsigned char>(text.back())) &&
-                            text.find_first_of(".,") == std::string::npos;
-    std::string number = wholeWithoutUnit ? text : text.substr(0, text.size() - 1);
-    try {
-        return RoundToInt32(ParseDecimal(number));
-    } catch (const RuntimeError &) {
-        return std::nullopt;
-    }
+HeaderStyle ApproachHeaderStyle(int zoom) {
+    return HeaderStyle{true, zoom, false};
 }
 
 std::string ApproachTitle(const SceneryAirport &airport, const VorRecords &vors, int number) {
@@ -242,14 +227,16 @@ std::string ApproachTitle(const SceneryAirport &airport, const VorRecords &vors,
 ApproachChartOutcome RedrawApproachChart(Canvas &canvas, SceneryAirport &airport, const VorRecords &vors,
                                          const ApproachView &view) {
     ApproachChartOutcome outcome;
-    int headerListLines = DrawChartHeader(canvas, airport, HeaderStyle{true, view.zoom});
+    int headerListLines = DrawChartHeader(canvas, airport, ApproachHeaderStyle(view.zoom));
 
     ChartFrame frame;
     PicturePoint arp;
     try {
         frame = MakeChartFrame(airport.header, kApproachGridPerDegree, view.zoom, view.panX, view.panY);
         arp = CoordinatesToPicture(frame, airport.header.lat, airport.header.lon);
-    } catch (const RuntimeError &) {
+    } catch (const RuntimeError &error) {
+        if (error.Number() != kTypeMismatch)
+            throw;                       // a pan beyond reach: no fault of the file
         outcome.noReferencePoint = true; // nothing to centre the chart on
         return outcome;
     }

@@ -3,6 +3,8 @@
 // green dotted path through its fixes with symbols, arrows and labels.
 #pragma once
 
+#include "airports/chart_header.h"
+#include "approach/leg_values.h"
 #include "approach/vor_records.h"
 #include "platform/canvas.h"
 #include "scenery/scenery_airport.h"
@@ -30,7 +32,10 @@ struct ApproachChartOutcome {
 inline constexpr const char *kCorruptDataWarning = "ATTENTION: Approach Data may be corrupt!";
 inline constexpr const char *kNoLegsNote = "This approach has no legs in the scenery file.";
 
-// Clears the picture and draws the whole chart for the view.
+// Clears the picture and draws the whole chart for the view. The arrowheads point along the true
+// course, the magnetic one turned by the airport's variation; the course labels stay magnetic.
+// Raises Overflow (6) for numbers of the file that the picture cannot hold (a DME figure or a course
+// beyond the 32-bit range, a position beyond kFarthestTwips).
 ApproachChartOutcome RedrawApproachChart(Canvas &canvas, SceneryAirport &airport, const VorRecords &vors,
                                          const ApproachView &view);
 
@@ -38,9 +43,8 @@ ApproachChartOutcome RedrawApproachChart(Canvas &canvas, SceneryAirport &airport
 // for runway 00, else the approach label.
 std::string ApproachTitle(const SceneryAirport &airport, const VorRecords &vors, int approach);
 
-// A number with a unit letter, as the legs give altitudes and courses ("3000.0F", "160.8"): the last
-// character is dropped (except from a whole number written without one) and the rest is read and
-// rounded to a whole number; none for an empty or unreadable text.
-std::optional<int> WholeUnitNumber(const std::string &text);
+// The header of the approach chart: the diagram's header with only the approach radios, without the
+// ILS list, and with the nautical-mile scale of the zoom level.
+HeaderStyle ApproachHeaderStyle(int zoom);
 
 } // namespace qelvar

@@ -2,16 +2,18 @@
 
 #include "maps/navdata/loaders.h"
 #include "maps/navdata/placing.h"
+#include "platform/numbers.h"
 #include "platform/runtime_error.h"
 #include "scenery/grid.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace qelvar {
 
 namespace {
 
-VorRecord ToRecord(const VorStation &station) {
+VorRecord ToRecord(const NdbStation &station) {
     VorRecord vor;
     vor.ident = station.Text6;
     vor.lat = VorCoordinateText(station.LatDeg, station.LatMin, 'N', 'S');
@@ -25,10 +27,9 @@ VorRecord ToRecord(const VorStation &station) {
 
 } // namespace
 
-std::string VorCoordinateText(int32_t degrees, int32_t minutes, char positiveLetter, char negativeLetter) {
+std::string VorCoordinateText(int32_t degrees, double minutes, char positiveLetter, char negativeLetter) {
     char letter = IsNegativeHemisphere(degrees, minutes) ? negativeLetter : positiveLetter;
-    return letter + std::to_string(std::abs(int64_t{degrees})) + " " +
-           std::to_string(std::abs(int64_t{minutes}));
+    return letter + std::to_string(std::abs(int64_t{degrees})) + " " + ShortestDecimal(std::fabs(minutes));
 }
 
 std::string VorFileMissingText() {
@@ -43,9 +44,9 @@ std::string VorFileBrokenText(const RuntimeError &error, size_t stationsRead) {
 
 void LoadVor(const std::filesystem::path &folder, VorRecords &vors, MessageSink &sink) {
     vors.clear();
-    PointTable<VorStation> stations{static_cast<int32_t>(kVorCapacity)};
+    PointTable<NdbStation> stations{static_cast<int32_t>(kVorCapacity)};
     try {
-        LoadVorStations(stations, folder, sink);
+        LoadVorStationsAsWritten(stations, folder, sink);
     } catch (const RuntimeError &error) {
         if (error.Number() == kFileNotFound) {
             sink.ShowMessage(VorFileMissingText());

@@ -15,25 +15,30 @@ std::string FirstLetterUpper(const std::string &text) {
     return text.empty() ? text : UpperCase(text.substr(0, 1)) + text.substr(1);
 }
 
-bool Matches(const std::string &field, const std::string &text, bool wordMatch) {
-    return wordMatch ? field == text : field.find(text) != std::string::npos;
+bool Matches(const std::string &field, const std::string &key, bool wordMatch) {
+    std::string fieldKey = SearchKey(field);
+    return wordMatch ? fieldKey == key : fieldKey.find(key) != std::string::npos;
 }
 
-std::string FoundMessage(const SearchResult &result) {
+std::string FoundMessage(const IndexTables &tables, const SearchResult &result) {
+    if (!tables.indexProblem.empty())
+        return tables.indexProblem;
     return result.lines.empty() ? "Sorry, " + result.searched + " not in the Database"
                                 : "Data found for " + result.searched;
 }
 
-// Lists the entries that the test accepts; nothing is searched for an empty text.
+// Lists the entries whose field, by its search key, the test accepts; nothing is searched for a text
+// without characters.
 template <typename Accepts>
 SearchResult Search(const IndexTables &tables, std::string searched, Accepts accepts) {
     SearchResult result;
     result.searched = std::move(searched);
-    if (!result.searched.empty())
+    std::string key = SearchKey(result.searched);
+    if (!key.empty())
         for (const IndexEntry &entry : tables.index)
-            if (accepts(entry))
+            if (accepts(entry, key))
                 result.lines.push_back(ListLine(entry));
-    result.message = FoundMessage(result);
+    result.message = FoundMessage(tables, result);
     return result;
 }
 
@@ -50,24 +55,25 @@ std::string ListLine(const IndexEntry &entry) {
 }
 
 SearchResult SearchByIcao(const IndexTables &tables, const std::string &text) {
-    std::string code = UpperCase(text);
-    return Search(tables, code, [&](const IndexEntry &e) { return e.icao.find(code) != std::string::npos; });
+    return Search(tables, UpperCase(text),
+                  [](const IndexEntry &e, const std::string &key) { return Matches(e.icao, key, false); });
 }
 
 SearchResult SearchByCity(const IndexTables &tables, const std::string &text, bool wordMatch) {
-    std::string city = FirstLetterUpper(text);
-    return Search(tables, city, [&](const IndexEntry &e) { return Matches(e.city, city, wordMatch); });
+    return Search(tables, FirstLetterUpper(text), [wordMatch](const IndexEntry &e, const std::string &key) {
+        return Matches(e.city, key, wordMatch);
+    });
 }
 
 SearchResult SearchByCountry(IndexTables &tables, const std::string &text, bool wordMatch) {
-    std::string country = FirstLetterUpper(text);
     // Every country compared loses a leading "-" in the table itself, so later lists show it without.
-    if (!country.empty())
+    if (!SearchKey(text).empty())
         for (IndexEntry &entry : tables.index)
             if (!entry.country.empty() && entry.country[0] == '-')
                 entry.country.erase(0, 1);
-    return Search(tables, country,
-                  [&](const IndexEntry &e) { return Matches(e.country, country, wordMatch); });
+    return Search(tables, FirstLetterUpper(text), [wordMatch](const IndexEntry &e, const std::string &key) {
+        return Matches(e.country, key, wordMatch);
+    });
 }
 
 std::string IcaoOfListLine(const std::string &line) {

@@ -22,10 +22,14 @@ struct SearchResult {
     std::string message;            // the result label
 };
 
-// Entries whose ICAO contains the text, upper-cased.
+// The searches compare the search keys of the text and the field (SearchKey: without spaces and
+// without regard to case); a text without characters finds nothing. The result's message names the
+// text as searched, and, when the index could not be read, says so instead.
+
+// Entries whose ICAO contains the text; the message names the text upper-cased.
 SearchResult SearchByIcao(const IndexTables &tables, const std::string &text);
-// Entries whose city contains the text (case counts), or equals it with wordMatch; the text's first
-// character is upper-cased first.
+// Entries whose city contains the text, or equals it with wordMatch; the message names the text with
+// its first character upper-cased.
 SearchResult SearchByCity(const IndexTables &tables, const std::string &text, bool wordMatch);
 // As by city, on the country; a country written with a leading "-" loses it in the table for good.
 SearchResult SearchByCountry(IndexTables &tables, const std::string &text, bool wordMatch);

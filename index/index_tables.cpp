@@ -48,6 +48,7 @@ bool ReadAirports(const std::filesystem::path &folder, std::vector<ArptRow> &air
 std::string LoadData(const std::filesystem::path &folder, IndexTables &tables) {
     std::vector<std::string> messages;
     tables.index.clear();
+    tables.indexProblem.clear();
     try {
         IndexTable index = ReadIndexTable(folder, kIndexCapacity);
         tables.index = std::move(index.entries);
@@ -55,7 +56,8 @@ std::string LoadData(const std::filesystem::path &folder, IndexTables &tables) {
             messages.push_back(TruncatedText(kAirportIndexFile));
     } catch (const RuntimeError &error) {
         tables.index.clear();
-        messages.push_back(UnreadableText(kAirportIndexFile, error));
+        tables.indexProblem = UnreadableText(kAirportIndexFile, error);
+        messages.push_back(tables.indexProblem);
     }
 
     tables.airports.clear();

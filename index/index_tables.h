@@ -31,6 +31,8 @@ struct ArptRow {
 struct IndexTables {
     std::vector<IndexEntry> index; // at most kIndexCapacity entries
     std::vector<ArptRow> airports; // at most kIndexCapacity entries
+    // Why the index could not be read, told again by every search; empty when it was read.
+    std::string indexProblem;
 };
 
 // Reads "Arpt index.txt" and then ARPT.nav from the folder (names matched without regard to

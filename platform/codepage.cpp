@@ -1,5 +1,6 @@
 #include "codepage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace qelvar {
@@ -43,6 +44,12 @@ std::string ToWindows1252(const QString &text) {
         bytes.push_back(byte);
     }
     return bytes;
+}
+
+std::string Utf8ToWindows1252(const std::string &utf8) {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return utf8; // ASCII reads the same in both
+    return ToWindows1252(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 std::string UpperCase(const std::string &windows1252) {

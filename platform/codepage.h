@@ -12,6 +12,10 @@ QString ToUnicode(const std::string &windows1252);
 // Characters that Windows-1252 cannot hold become "?".
 std::string ToWindows1252(const QString &text);
 
+// UTF-8 text in Windows-1252; characters that Windows-1252 cannot hold, and bytes that are no UTF-8,
+// become "?".
+std::string Utf8ToWindows1252(const std::string &utf8);
+
 // Upper case of Windows-1252 text, byte for byte: a-z, the accented small letters and š, œ, ž, ÿ
 // become capitals; ß and every other byte stay as they are.
 std::string UpperCase(const std::string &windows1252);

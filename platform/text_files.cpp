@@ -1,5 +1,6 @@
 #include "text_files.h"
 
+#include "codepage.h"
 #include "runtime_error.h"
 
 #include <algorithm>
@@ -25,13 +26,23 @@ bool TextLineReader::Fill() {
     if (atStart_) {
         atStart_ = false;
         static constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
-        if (size_ >= 3 && std::memcmp(buffer_.data(), kByteOrderMark, 3) == 0)
+        if (size_ >= 3 && std::memcmp(buffer_.data(), kByteOrderMark, 3) == 0) {
             position_ = 3;
+            utf8_ = true;
+        }
     }
     return position_ < size_;
 }
 
 bool TextLineReader::Next(std::string &line) {
+    if (!NextRaw(line))
+        return false;
+    if (utf8_)
+        line = Utf8ToWindows1252(line);
+    return true;
+}
+
+bool TextLineReader::NextRaw(std::string &line) {
     line.clear();
     lastLineCut_ = false;
     bool any = false; // a line was begun: characters or its line end were seen

@@ -11,9 +11,9 @@
 namespace qelvar {
 
 // Reads a text file one line at a time, without holding the whole file. A line ends at CR LF, at a
-// lone LF or at a lone CR, so files written by any editor read the same; a UTF-8 byte-order mark at
-// the start of the file is skipped. The line end of the last line does not make a further, empty
-// line.
+// lone LF or at a lone CR, so files written by any editor read the same. A file that begins with the
+// UTF-8 byte-order mark is UTF-8: the mark is skipped and every line is turned into the kit's
+// Windows-1252 text. The line end of the last line does not make a further, empty line.
 class TextLineReader {
 public:
     // Raises File not found (53) when the file is missing and Path/File access error (75) when it
@@ -32,12 +32,14 @@ public:
 
 private:
     bool Fill();
+    bool NextRaw(std::string &line); // the line's bytes as they stand in the file
 
     std::ifstream in_;
     std::array<char, 65536> buffer_{};
     size_t position_ = 0;
     size_t size_ = 0;
     bool atStart_ = true;
+    bool utf8_ = false; // the file began with the UTF-8 byte-order mark
     size_t maxLineLength_ = static_cast<size_t>(-1);
     bool lastLineCut_ = false;
 };

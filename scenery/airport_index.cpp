@@ -1,5 +1,6 @@
 #include "airport_index.h"
 
+#include "platform/codepage.h"
 #include "platform/program_folder.h"
 #include "platform/runtime_error.h"
 #include "platform/text_files.h"
@@ -16,6 +17,16 @@ IndexEntry ParseIndexLine(const std::string &line) {
     return IndexEntry{fields[0], fields[1], fields[2], fields[3]};
 }
 
+bool IsBlankIndexLine(const std::string &line) {
+    return line.find_first_not_of(' ') == std::string::npos;
+}
+
+std::string SearchKey(const std::string &text) {
+    std::string key = text;
+    key.erase(std::remove(key.begin(), key.end(), ' '), key.end());
+    return UpperCase(key);
+}
+
 std::string SearchingCaption(long linesPassed, const std::string &ident) {
     if (linesPassed < 0 || linesPassed > 21000 || linesPassed % 3000 != 0)
         return {};
@@ -30,12 +41,17 @@ std::string NotInIndexCaption(const std::string &ident) {
 std::optional<IndexEntry> SearchAirportIndex(const std::filesystem::path &folder, const std::string &ident,
                                              const std::function<void(long linesPassed)> &onLinePassed) {
     TextLineReader reader(FindFile(folder, kAirportIndexFile));
+    std::string key = SearchKey(ident);
+    if (key.empty())
+        return std::nullopt;
     std::string line;
     long passed = 0;
     while (reader.Next(line)) {
-        IndexEntry entry = ParseIndexLine(line);
-        if (entry.icao == ident)
-            return entry;
+        if (!IsBlankIndexLine(line)) {
+            IndexEntry entry = ParseIndexLine(line);
+            if (SearchKey(entry.icao) == key)
+                return entry;
+        }
         if (onLinePassed)
             onLinePassed(passed);
         ++passed;
@@ -74,6 +90,8 @@ IndexTable ReadIndexTable(const std::filesystem::path &folder, size_t capacity) 
     IndexTable table;
     std::string line;
     while (reader.Next(line)) {
+        if (IsBlankIndexLine(line))
+            continue;
         if (table.entries.size() == capacity) {
             table.truncated = true;
             break;

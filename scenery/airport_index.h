@@ -21,6 +21,14 @@ struct IndexEntry {
 // All spaces removed, split at ";", the first four fields; missing ones stay empty.
 IndexEntry ParseIndexLine(const std::string &line);
 
+// A line of nothing but spaces: no airport.
+bool IsBlankIndexLine(const std::string &line);
+
+// The form in which typed text and the index's fields are compared, so that a pilot finds an airport
+// as he types it: all spaces removed, upper-cased (Windows-1252 letters included). "New York" and
+// "newyork" both give "NEWYORK".
+std::string SearchKey(const std::string &text);
+
 // The viewers' caption while the search passes the given number of lines: "searching for " with one
 // more dot for every 3,000 lines up to 21,000, followed by the ident; empty for the other counts.
 std::string SearchingCaption(long linesPassed, const std::string &ident);
@@ -28,9 +36,10 @@ std::string SearchingCaption(long linesPassed, const std::string &ident);
 // "Sorry, " + ident + " is not in the Index!"
 std::string NotInIndexCaption(const std::string &ident);
 
-// Reads the index in the folder line by line until the first line whose ICAO equals the ident
-// exactly. Before each line that does not match, onLinePassed is told how many lines were passed
-// (0, 1, 2, ...). Raises File not found (53) when the index is missing.
+// Reads the index in the folder line by line until the first line whose ICAO has the ident's search
+// key. Before each line that does not match, onLinePassed is told how many lines were passed
+// (0, 1, 2, ...). Blank lines are no airports, and an ident without characters finds none. Raises
+// File not found (53) when the index is missing.
 std::optional<IndexEntry> SearchAirportIndex(const std::filesystem::path &folder, const std::string &ident,
                                              const std::function<void(long linesPassed)> &onLinePassed);
 
@@ -54,7 +63,8 @@ struct IndexTable {
     bool truncated = false; // the file had more lines than the capacity
 };
 
-// The index's lines, at most capacity of them. Raises File not found (53) when the index is missing.
+// The index's lines but the blank ones, at most capacity of them. Raises File not found (53) when the
+// index is missing.
 IndexTable ReadIndexTable(const std::filesystem::path &folder, size_t capacity);
 
 } // namespace qelvar

@@ -31,6 +31,7 @@ void VasiEnd(ReadContext &c) {
     if (VasiRecord *v = c.airport.vasis.Open()) {
         v->end = end;
         v->side = side;
+        v->runway = static_cast<int>(c.airport.runways.Count());
     }
 }
 

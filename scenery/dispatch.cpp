@@ -82,30 +82,40 @@ SceneryLoadResult LoadSceneryAirport(const std::filesystem::path &xmlFile, const
     std::string line;
     std::string elementTag;
     int lineNumber = 0;
+    bool endTag = false; // the airport's "</Airport>" was read
     while (reader.Next(line)) {
         ++lineNumber;
         if (reader.LastLineCut())
             ++result.longLines;
         TabsToSpaces(line);
+        std::string attribute = AttributeName(line);
+        bool airportLine = attribute == "<Airport ident";
         if (!result.airportFound) {
-            if (AttributeName(line) != "<Airport ident" || FirstValue(line) != ident)
+            if (!airportLine || FirstValue(line) != ident)
                 continue;
             result.airportFound = true;
             airport.header.ident = ident;
+        } else if (airportLine) {
+            result.nextAirportLine = lineNumber;
+            break;
         }
         bool tagLine = UpdateElementTag(line, elementTag);
-        if (elementTag == "</Airport>")
+        if (elementTag == "</Airport>") {
+            endTag = true;
             break;
+        }
         ReadContext context{airport, elementTag, line, lineNumber};
-        dispatcher.Dispatch(context, AttributeName(line), tagLine);
+        dispatcher.Dispatch(context, attribute, tagLine);
         if (!context.missingValue)
             continue;
         if (result.problemLines++ == 0)
             result.firstProblemLine = lineNumber;
         if (result.problems.size() < kMaxProblems)
-            result.problems.push_back("line " + std::to_string(lineNumber) + ": " + AttributeName(line) +
+            result.problems.push_back("line " + std::to_string(lineNumber) + ": " + attribute +
                                       " has fewer quoted values than it needs");
     }
+    if (result.airportFound && !endTag && result.nextAirportLine == 0)
+        result.cutShort = airport.cutShort = true;
     result.fullTables = FullTables(airport);
     return result;
 }

@@ -61,6 +61,9 @@ struct SceneryLoadResult {
     int problemLines = 0;     // all such lines
     int firstProblemLine = 0; // the first of them, from 1
     int longLines = 0;        // lines longer than kMaxSceneryLine, cut to it
+    // The airport lacks its "</Airport>": reading stopped at the next airport, on this line (from 1).
+    int nextAirportLine = 0;
+    bool cutShort = false; // the file ended before the airport's "</Airport>"
 };
 
 // No line of a scenery file is anywhere near this long; longer ones are cut.
@@ -72,8 +75,9 @@ std::filesystem::path SceneryFilePath(const std::filesystem::path &programFolder
                                       const std::string &fileName);
 
 // Opens the file (when it cannot be opened, the airport keeps what it held), empties the airport,
-// reads the file up to the first "</Airport>" after the airport whose
-// "<Airport ident" value equals the ident exactly, and dispatches every line from that one on.
+// reads the file up to the first "</Airport>" after the airport whose "<Airport ident" value equals
+// the ident exactly, and dispatches every line from that one on. An airport without "</Airport>"
+// ends at the next "<Airport ident" line, or at the end of the file.
 // Raises File not found (53), Path/File access error (75) or Device I/O error (57).
 SceneryLoadResult LoadSceneryAirport(const std::filesystem::path &xmlFile, const std::string &ident,
                                      const Dispatcher &dispatcher, SceneryAirport &airport);

@@ -17,6 +17,9 @@ std::string LoadNotice(const SceneryLoadResult &result, const std::string &ident
     if (result.problemLines > 0)
         add(std::to_string(result.problemLines) + (result.problemLines == 1 ? " line lacks" : " lines lack") +
             " a value, the first is line " + std::to_string(result.firstProblemLine));
+    if (result.nextAirportLine > 0)
+        add("</Airport> is missing: read up to the next airport on line " +
+            std::to_string(result.nextAirportLine));
     if (result.longLines > 0)
         add(std::to_string(result.longLines) + (result.longLines == 1 ? " line was" : " lines were") +
             " too long and cut");

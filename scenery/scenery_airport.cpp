@@ -23,6 +23,7 @@ void ClearSceneryAirport(SceneryAirport &airport) {
     airport.transitions.Clear();
     airport.legs.Clear();
     airport.legsInTransition = false;
+    airport.cutShort = false;
 }
 
 } // namespace qelvar

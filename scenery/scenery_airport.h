@@ -34,6 +34,7 @@ struct ComRecord {
 
 struct VasiRecord {
     std::string end, side, type, spacing;
+    int runway = -1; // the runway it was read under: the runway counter when its line was read
 };
 
 struct TaxiPoint {
@@ -107,6 +108,9 @@ struct SceneryAirport {
     SceneryTable<LegRecord> legs{1001};
     // While the approach reader is inside a transition, the legs belong to it.
     bool legsInTransition = false;
+
+    // The file ended before the airport's "</Airport>": the airport may lack its later parts.
+    bool cutShort = false;
 };
 
 // Empties every text of the header and every table, count, mark and flag.

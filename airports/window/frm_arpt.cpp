@@ -1,6 +1,7 @@
 #include "frm_arpt.h"
 
 #include "airports/chart_colors.h"
+#include "platform/qt_message_sink.h"
 #include "platform/runtime_error.h"
 #include "scenery/diagram_rows.h"
 #include "scenery/dispatch.h"
@@ -19,7 +20,17 @@ ViewerLayout AirportViewerLayout() {
 }
 
 frmArpt::frmArpt(ViewerServices services, QWidget *parent)
-    : SceneryViewerWindow(AirportViewerLayout(), std::move(services), parent) {
+    : SceneryViewerWindow(AirportViewerLayout(), std::move(services), parent),
+      ownSink_(std::make_unique<QtMessageSink>("Qelvar Airports")), sink_(*ownSink_) {
+    AddSwitches();
+}
+
+frmArpt::frmArpt(ViewerServices services, MessageSink &sink, QWidget *parent)
+    : SceneryViewerWindow(AirportViewerLayout(), std::move(services), parent), sink_(sink) {
+    AddSwitches();
+}
+
+void frmArpt::AddSwitches() {
     cmdTaxi = AddButton("Taxi Labels", 14'640, 2'520, 2'055, 975);
     cmdParking = AddButton("Parking", 14'640, 3'600, 2'055, 1'095);
     connect(cmdTaxi, &QPushButton::clicked, this, &frmArpt::cmdTaxi_Click);
@@ -57,7 +68,12 @@ void frmArpt::Redraw() {
 }
 
 DiagramReport frmArpt::DrawDiagram() {
-    DiagramReport report = RedrawAirport(picArpt->Canvas(), airport_, View());
+    DiagramReport report;
+    try {
+        report = RedrawAirport(picArpt->Canvas(), airport_, View());
+    } catch (const RuntimeError &error) {
+        ShowRoutineError(sink_, error, "RedrawAirport", "basDisplay");
+    }
     picArpt->update();
     SetViewControlsEnabled(true);
     cmdSearch->setEnabled(true);

@@ -4,7 +4,10 @@
 
 #include "airports/redraw_airport.h"
 #include "airports/window/scenery_viewer_window.h"
+#include "platform/messages.h"
 #include "scenery/scenery_airport.h"
+
+#include <memory>
 
 namespace qelvar {
 
@@ -14,7 +17,10 @@ ViewerLayout AirportViewerLayout();
 class frmArpt : public SceneryViewerWindow {
     Q_OBJECT
 public:
+    // Run-time errors of a redraw are told through the sink; without one, in message boxes titled
+    // "Qelvar Airports".
     explicit frmArpt(ViewerServices services, QWidget *parent = nullptr);
+    frmArpt(ViewerServices services, MessageSink &sink, QWidget *parent = nullptr);
 
     void cmdParking_Click(); // "Parking ON" / "Parking OFF"; redraw
     void cmdTaxi_Click();    // "Taxi Labels ON" / "Taxi Labels OFF"; redraw
@@ -32,8 +38,11 @@ protected:
     void SetViewControlsEnabled(bool enabled) override;
 
 private:
+    void AddSwitches(); // Taxi Labels and Parking
     DiagramReport DrawDiagram();
 
+    std::unique_ptr<MessageSink> ownSink_; // when no sink was given
+    MessageSink &sink_;
     SceneryAirport airport_;
     bool chartLoaded_ = false; // the tables hold a load that can be drawn
     bool parking_ = false;

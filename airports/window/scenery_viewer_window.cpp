@@ -125,7 +125,7 @@ void SceneryViewerWindow::Form_Load(const std::string &commandLine) {
 void SceneryViewerWindow::cmdSearch_Click() {
     cmdZoom->setEnabled(false);
     SetViewControlsEnabled(false);
-    searchedIdent_ = UpperCase(ToWindows1252(txtSearch->text()));
+    searchedIdent_ = SearchKey(ToWindows1252(txtSearch->text()));
     picArpt->Canvas().Clear();
     picArpt->update();
     // The window is busy while the index is read; the captions show how far the search has come.

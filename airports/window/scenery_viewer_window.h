@@ -57,7 +57,8 @@ public:
     // level; the chart and view buttons are disabled. The search waits for the Search button.
     void Form_Load(const std::string &commandLine);
 
-    // Search: disables the view controls, takes the ICAO box upper-cased as the searched ident,
+    // Search: disables the view controls, takes the ICAO box upper-cased and without spaces as the
+    // searched ident,
     // clears the picture and searches "Arpt index.txt", showing "searching for " captions. On a
     // match the caption names the airport, the box is emptied and the chart button reads
     // "Show " + ICAO + " Chart"; otherwise the caption says why and the previous match stays.

@@ -112,7 +112,12 @@ void frmApproach::Redraw() {
 }
 
 ApproachChartOutcome frmApproach::DrawChart() {
-    ApproachChartOutcome outcome = RedrawApproachChart(picArpt->Canvas(), airport_, vors_, View());
+    ApproachChartOutcome outcome;
+    try {
+        outcome = RedrawApproachChart(picArpt->Canvas(), airport_, vors_, View());
+    } catch (const RuntimeError &error) {
+        ShowRoutineError(sink_, error, "RedrawApproachChart", "basAPP");
+    }
     picArpt->update();
     SceneryViewerWindow::SetViewControlsEnabled(true);
     cmbAPP->setEnabled(true);

@@ -2,6 +2,7 @@
 #include "airports/window/frm_arpt.h"
 #include "airports/window/viewer_position.h"
 #include "platform/data_folder.h"
+#include "platform/qt_message_sink.h"
 
 #include "position/qt/position_settings.h"
 
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    qelvar::QtMessageSink sink("Qelvar Airports");
 
     // The whole command line is the ICAO code to put into the search box.
     // --nmea=SOURCE chooses where the live position comes from and is no part of it.
@@ -19,7 +21,7 @@ int main(int argc, char *argv[]) {
     for (size_t i = 0; i < arguments.size(); ++i)
         commandLine += (i > 0 ? " " : "") + arguments[i];
 
-    qelvar::frmArpt window({qelvar::DataFolder(), [] { QCoreApplication::exit(0); }});
+    qelvar::frmArpt window({qelvar::DataFolder(), [] { QCoreApplication::exit(0); }}, sink);
     qelvar::AttachAirportPosition(window, position->State(), [&] {
         return position->SourceText();
     })->Follow(*position);

@@ -28,8 +28,12 @@ void PlaceAirports(NavDatabase &db);
 MapPoint PlaceAirport(const Airport &airport);
 
 void LoadVor(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink);
-// vor.nav into a station table of any capacity (the approach chart keeps more stations than the map).
+// vor.nav into a station table of any capacity, the minutes rounded to whole ones as the map keeps them.
 void LoadVorStations(PointTable<VorStation> &table, const std::filesystem::path &folder, MessageSink &sink);
+// vor.nav with its minutes as written, in records of the NDB layout, which keeps decimal minutes: the
+// approach chart places its stations where they are.
+void LoadVorStationsAsWritten(PointTable<NdbStation> &table, const std::filesystem::path &folder,
+                              MessageSink &sink);
 void PlaceVors(NavDatabase &db);
 void LoadNdb(NavDatabase &db, const std::filesystem::path &folder, MessageSink &sink);
 void PlaceNdbs(NavDatabase &db);

@@ -76,6 +76,11 @@ void LoadVorStations(PointTable<VorStation> &table, const std::filesystem::path 
     LoadStations(table, folder, "vor.nav", sink, [](const std::string &f) { return ParseWholeNumber(f); });
 }
 
+void LoadVorStationsAsWritten(PointTable<NdbStation> &table, const std::filesystem::path &folder,
+                              MessageSink &sink) {
+    LoadStations(table, folder, "vor.nav", sink, [](const std::string &f) { return ParseDecimal(f); });
+}
+
 void PlaceVors(NavDatabase &db) {
     PlaceAll(db.VorTable);
 }

@@ -1,9 +1,13 @@
+#include "airports/chart_frame.h"
 #include "airports/diagram_bands.h"
 #include "airports/redraw_airport.h"
+#include "platform/qt_canvas.h"
 #include "platform/recording_canvas.h"
+#include "platform/runtime_error.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace qelvar {
 namespace {
@@ -72,8 +76,8 @@ TEST(RedrawAirport, OneElementOfEveryKind) {
     Add(a.runways, {"9", "NONE", kLat0, kLon0, "2000.0M", "45.0M", "90.0", "GRASS"});
     Add(a.starts, {"RUNWAY", "9", "NONE", kLat0, "E007 59.9000", "0.0M", "90.0", ""});   // (5560, 5000)
     Add(a.starts, {"RUNWAY", "27", "NONE", kLat0, "E008 00.1000", "0.0M", "270.0", ""}); // (8440, 5000)
-    Add(a.vasis, {"PRIMARY", "LEFT", "PAPI4", "10.0M"});
-    Add(a.vasis, {"SECONDARY", "RIGHT", "PAPI4", "10.0M"});
+    Add(a.vasis, {"PRIMARY", "LEFT", "PAPI4", "10.0M", 0});
+    Add(a.vasis, {"SECONDARY", "RIGHT", "PAPI4", "10.0M", 0});
     Add(a.starts, {"HELIPAD", "1", "NONE", kLat0, kLon0, "0.0M", "0.0", ""});
     Add(a.starts, {"HELIPAD", "1", "NONE", "N50 00.0100", kLon0, "0.0M", "0.0", ""}); // (7000, 4856)
     Add(a.starts, {"RUNWAY", "18", "NONE", kLat0, kLon0, "0.0M", "180.0", ""});       // no other end
@@ -129,6 +133,47 @@ TEST(RedrawAirport, OneElementOfEveryKind) {
     EXPECT_EQ(report.missingRecords, 2); // path to point 9, start 18 without its other end
     EXPECT_EQ(DiagramNotice(report), "not drawn: 1 value unreadable, 2 references to missing records");
     EXPECT_EQ(a.starts[0].number, "09"); // stored in its two-digit form
+}
+
+// Each end draws the first VASI record read under its runway for its end: PRIMARY is the end that
+// carries the runway's number and designator, whatever the order of the starts; an unlit end none.
+TEST(RedrawAirport, VasiMarksAtTheirOwnEnds) {
+    // Runway 0: 09/27 as in OneElementOfEveryKind; runway 1: 18/36, its starts written 36 first. A
+    // right mark is one circle, a left mark two (the white one and the red one 50 twips down right).
+    struct Case {
+        std::vector<VasiRecord> vasis;
+        Calls marks; // the circles of radius 40, in drawing order: 09, 27, 36, 18
+    } cases[] = {
+        {{}, {}},
+        // Lights at 27 only: 09 stays unlit, 27 gets its own mark (band 27: (-500, -50)).
+        {{{"SECONDARY", "RIGHT", "PAPI4", "10.0M", 0}}, {"CIRCLE 7940 4950 40"}},
+        // Two records for 09: the first counts (right, band 9: (500, 50)); runway 1's SECONDARY end is
+        // 36, whose left point (band 0) is (-100, -500).
+        {{{"PRIMARY", "RIGHT", "", "", 0}, {"PRIMARY", "LEFT", "", "", 0}, {"SECONDARY", "LEFT", "", "", 1}},
+         {"CIRCLE 6060 5050 40", "CIRCLE 6900 4500 40", "CIRCLE 6950 4550 40"}},
+        // Runway 1's PRIMARY end is 18, its second start (left point, band 18: (50, 500)).
+        {{{"PRIMARY", "LEFT", "", "", 1}}, {"CIRCLE 7050 4060 40", "CIRCLE 7100 4110 40"}},
+        // A record read under no runway of the file marks nothing.
+        {{{"PRIMARY", "LEFT", "", "", 7}}, {}},
+    };
+    for (const Case &c : cases) {
+        SceneryAirport a = Airport();
+        Add(a.runways, {"9", "NONE", kLat0, kLon0, "2000.0M", "45.0M", "90.0", "ASPHALT"});
+        Add(a.runways, {"18", "NONE", kLat0, kLon0, "2000.0M", "45.0M", "180.0", "ASPHALT"});
+        Add(a.starts, {"RUNWAY", "9", "NONE", kLat0, "E007 59.9000", "0.0M", "90.0", ""});   // (5560, 5000)
+        Add(a.starts, {"RUNWAY", "27", "NONE", kLat0, "E008 00.1000", "0.0M", "270.0", ""}); // (8440, 5000)
+        Add(a.starts, {"RUNWAY", "36", "NONE", kLat0, kLon0, "0.0M", "0.0", ""});            // (7000, 5000)
+        Add(a.starts, {"RUNWAY", "18", "NONE", "N50 00.1000", kLon0, "0.0M", "180.0", ""});  // (7000, 3560)
+        for (const VasiRecord &v : c.vasis)
+            Add(a.vasis, v);
+        RecordingCanvas canvas;
+        RedrawAirport(canvas, a, DiagramView{1, 0, 0, false, false});
+        Calls marks;
+        for (const std::string &call : DiagramCalls(canvas))
+            if (call.rfind("CIRCLE", 0) == 0 && call.find(" 40 w1 ") != std::string::npos)
+                marks.push_back(call.substr(0, call.find(" w1")));
+        EXPECT_EQ(marks, c.marks) << c.vasis.size() << " records";
+    }
 }
 
 TEST(RedrawAirport, TaxiLabelsOffAndMissingNames) {
@@ -275,6 +320,61 @@ TEST(RedrawAirport, WithoutReferencePointOnlyTheHeaderAndANotice) {
               (Calls{"TEXT 200 5000 10 #c00000 No airport reference point: the diagram cannot be drawn."}));
     EXPECT_EQ(DiagramNotice(report), "no reference point, no diagram");
     EXPECT_EQ(DiagramNotice(DiagramReport{true, 0, 0}), "");
+}
+
+// Coordinates beyond their range are left out as unreadable, a point at the far side of the earth is
+// drawn where it lies, on either canvas; a pan beyond reach raises Overflow for the window to trap.
+TEST(RedrawAirport, FarValuesWithoutUndefinedBehaviour) {
+    SceneryAirport a = Airport();
+    Add(a.taxiPoints, {"0", "NORMAL", kLat0, "W1 1111111111111110"});
+    Add(a.taxiPoints, {"1", "NORMAL", "N91 00.0000", kLon0});
+    Add(a.taxiPoints, {"2", "NORMAL", "S89 59.9999", "E180 00.0000"});
+    RecordingCanvas recording;
+    QtCanvas image(kChartWidth, kChartHeight);
+    for (Canvas *canvas : std::initializer_list<Canvas *>{&recording, &image}) {
+        DiagramReport report = RedrawAirport(*canvas, a, DiagramView{1, 0, 0, false, false});
+        EXPECT_EQ(report.unreadable, 2);
+        if (canvas == &recording) {
+            EXPECT_EQ(recording.calls.back(), "CIRCLE 148615000 43204999 1 w3 #0000ff");
+        }
+        for (int pan : {kFarthestTwips + 1, -2'147'483'000, std::numeric_limits<int>::min()}) {
+            try {
+                RedrawAirport(*canvas, a, DiagramView{1, pan, 0, false, false});
+                ADD_FAILURE() << "no error for pan " << pan;
+            } catch (const RuntimeError &e) {
+                EXPECT_EQ(e.Number(), kOverflow);
+            }
+        }
+    }
+}
+
+// A reference point without minutes is whole degrees; the header says what the file lacks.
+TEST(RedrawAirport, WholeDegreesAndMissingParts) {
+    struct Case {
+        bool runway, cutShort;
+        const char *line; // above the warning; empty for none
+    } cases[] = {
+        {true, false, ""},
+        {false, false, "TEXT 200 9650 8 #c00000 The scenery file has no runways for EDXX."},
+        {true, true,
+         "TEXT 200 9650 8 #c00000 The scenery file ends before </Airport>: parts of the airport may be "
+         "missing."},
+    };
+    for (const Case &c : cases) {
+        SceneryAirport a = Airport();
+        a.header.lon = "E008";
+        a.cutShort = c.cutShort;
+        if (c.runway)
+            Add(a.runways, {"9", "NONE", kLat0, kLon0, "2000.0M", "45.0M", "90.0", "ASPHALT"});
+        RecordingCanvas canvas;
+        EXPECT_TRUE(RedrawAirport(canvas, a, DiagramView{}).placed);
+        auto warning = std::find_if(canvas.calls.begin(), canvas.calls.end(), [](const std::string &call) {
+            return call.find("DO NOT USE") != std::string::npos;
+        });
+        ASSERT_NE(warning, canvas.calls.begin());
+        std::string before = *(warning - 1);
+        EXPECT_EQ(before.rfind("TEXT 200 9650", 0) == 0 ? before : "", c.line);
+    }
 }
 
 TEST(RedrawAirport, WidthsAndParkingLabels) {

@@ -3,7 +3,9 @@
 #include "approach/approach_rows.h"
 #include "approach/bearing.h"
 #include "platform/numbers.h"
+#include "platform/qt_canvas.h"
 #include "platform/recording_canvas.h"
+#include "platform/runtime_error.h"
 #include "scenery/dispatch.h"
 #include "scenery/grid.h"
 
@@ -37,7 +39,7 @@ VorRecords FixtureVors() {
 // The calls after the header, which chart_header_test covers.
 Calls AfterHeader(const RecordingCanvas &canvas, SceneryAirport airport, int zoom) {
     RecordingCanvas header;
-    DrawChartHeader(header, airport, HeaderStyle{true, zoom});
+    DrawChartHeader(header, airport, ApproachHeaderStyle(zoom));
     EXPECT_GE(canvas.calls.size(), header.calls.size());
     EXPECT_TRUE(std::equal(header.calls.begin(), header.calls.end(), canvas.calls.begin()));
     return Calls(canvas.calls.begin() + static_cast<long>(header.calls.size()), canvas.calls.end());
@@ -66,17 +68,17 @@ const Calls kAirportAndNavaids = {
     "CIRCLE 7000 7250 60 w1 #c00000",
     "TEXT 7000 6450 10 #c00000 OL",
     "TEXT 7000 6650 10 #c00000 350.0",
-    // VOR SEA (W122 19, N47 26) and OLM (W122 30, N47 45); AAL and EQU lie far outside.
+    // VOR SEA (W122 19, N47 26) and OLM (W122 30.4, N47 44.6); AAL and EQU lie far outside.
     "CIRCLE 6775 5900 30 w1 #0000ff",
     "CIRCLE 6775 5900 60 w1 #0000ff",
     "CIRCLE 6775 5900 90 w1 #0000ff",
     "TEXT 7275 5900 10 bold #0000ff SEA",
     "TEXT 7275 6100 10 #0000ff 116.80",
-    "CIRCLE 4300 1625 30 w1 #0000ff",
-    "CIRCLE 4300 1625 60 w1 #0000ff",
-    "CIRCLE 4300 1625 90 w1 #0000ff",
-    "TEXT 4800 1625 10 bold #0000ff OLM",
-    "TEXT 4800 1825 10 #0000ff 113.40",
+    "CIRCLE 4210 1715 30 w1 #0000ff", // its minutes as written: 12.4 west and 14.6 north
+    "CIRCLE 4210 1715 60 w1 #0000ff",
+    "CIRCLE 4210 1715 90 w1 #0000ff",
+    "TEXT 4710 1715 10 bold #0000ff OLM",
+    "TEXT 4710 1915 10 #0000ff 113.40",
 };
 
 TEST(BearingOffset, QuadrantRuleEqualsSineAndCosineAtEveryTenDegrees) {
@@ -140,22 +142,23 @@ TEST(ApproachChart, IlsApproachWithSymbolsArrowheadsAndPath) {
                             "CIRCLE 7000 3650 30 w2 #000000",
                             "TEXT 6900 3650 8 #000000 FF16L",
                             "TEXT 6900 3850 10 #000000 2000",
-                            // Green arrowhead: 360 twips at 30° and 290°.
-                            "LINE 7000 3650 7180 3338 w2 #008000",
-                            "LINE 7000 3650 6662 3527 w2 #008000",
+                            // Green arrowhead along the true course 160 + 16 (magvar 344: 16° E) = 176:
+                            // 360 twips at 46° and 306°.
+                            "LINE 7000 3650 7259 3400 w2 #008000",
+                            "LINE 7000 3650 6709 3438 w2 #008000",
                             // The path from CF16L, and at its midpoint (7000, 3200) the black arrow, 216
-                            // twips at 0° and 320°, and the course.
+                            // twips at 16° and 336°, and the magnetic course.
                             "LINE 7000 2750 7000 3650 w1 #008000 dot",
-                            "LINE 7000 3200 7000 2984 w2 #000000",
-                            "LINE 7000 3200 6861 3035 w2 #000000",
+                            "LINE 7000 3200 7060 2992 w2 #000000",
+                            "LINE 7000 3200 6912 3003 w2 #000000",
                             "TEXT 7050 2800 10 bold #000000 160\xB0",
                             // RW16L: the runway end of an ILS approach gets no arrowhead.
                             "CIRCLE 7000 4550 30 w2 #000000",
                             "TEXT 6900 4550 8 #000000 RW16L",
                             "TEXT 6900 4750 10 #000000 431",
                             "LINE 7000 3650 7000 4550 w1 #008000 dot",
-                            "LINE 7000 4100 7008 3884 w2 #000000",
-                            "LINE 7000 4100 6867 3930 w2 #000000",
+                            "LINE 7000 4100 7067 3895 w2 #000000", // 162 + 16 = 178: 18° and 338°
+                            "LINE 7000 4100 6919 3900 w2 #000000",
                             "TEXT 7050 3700 10 bold #000000 162\xB0",
                         }));
     // The transition list: the VOR transition, not the INT one.
@@ -172,14 +175,15 @@ TEST(ApproachChart, VorApproachTitleAndArrowheadAtItsRunwayEnd) {
     ASSERT_FALSE(approach.empty());
     // The VOR named by the legs' recommended ident gives the title.
     EXPECT_EQ(approach[0], "TEXT 200 3000 14 bold #000000 OLYMPIA  113.40   OLM");
-    // RW34R (7000, 5450), course 120: not an ILS approach, so the arrowhead is drawn (350° and 250°).
+    // RW34R (7000, 5450), course 120 (136 true): not an ILS approach, so the arrowhead is drawn (6° and
+    // 266°).
     Calls atRunway = From(approach, "CIRCLE 7000 5450");
     ASSERT_GE(atRunway.size(), 4u);
     EXPECT_EQ(atRunway[1], "TEXT 6900 5450 8 #000000 RW34R");
-    EXPECT_EQ(atRunway[2], "LINE 7000 5450 6937 5095 w2 #008000");
-    EXPECT_EQ(atRunway[3], "LINE 7000 5450 6662 5573 w2 #008000");
-    // The path starts at the VOR OLM (4300, 1625).
-    EXPECT_NE(std::find(approach.begin(), approach.end(), "LINE 4300 1625 7000 5450 w1 #008000 dot"),
+    EXPECT_EQ(atRunway[2], "LINE 7000 5450 7038 5092 w2 #008000");
+    EXPECT_EQ(atRunway[3], "LINE 7000 5450 6641 5475 w2 #008000");
+    // The path starts at the VOR OLM (4210, 1715).
+    EXPECT_NE(std::find(approach.begin(), approach.end(), "LINE 4210 1715 7000 5450 w1 #008000 dot"),
               approach.end());
     EXPECT_EQ(outcome.transitionEntries, std::vector<std::string>{"NDB OL"});
 }
@@ -245,24 +249,37 @@ TEST(ApproachChart, ApproachWithoutLegsSaysSo) {
                      "TEXT 200 3400 10 bold #c00000 This approach has no legs in the scenery file."}));
 }
 
-TEST(ApproachChart, TitleMovesBelowALongRunwayAndIlsList) {
-    // The fixture's list has two runways and one ILS: three lines, the last at y 1550. Each further
-    // ILS record adds a line; from eight lines on the title goes 350 twips below the last one.
+TEST(ApproachChart, TitleMovesBelowALongRunwayListOnly) {
+    // The fixture's list has two runways; the approach chart leaves the ILS list off, however long.
+    // Each further runway but the first (whose place the fixture's helipad pair takes) adds a line;
+    // from eight lines on the title goes 350 twips below the last one.
     struct Case {
-        int extraIls, listLines, titleY;
+        int extraRunways, extraIls, listLines, titleY;
     };
-    for (const Case &c : std::vector<Case>{{0, 3, 3000}, {4, 7, 3000}, {5, 8, 3150}, {6, 9, 3400}}) {
+    for (const Case &c :
+         std::vector<Case>{{0, 6, 2, 3000}, {6, 0, 7, 3000}, {7, 6, 8, 3150}, {8, 0, 9, 3400}}) {
         SceneryAirport a = Fixture();
         for (int i = 0; i < c.extraIls; ++i) {
             *a.ils.Open() = IlsRecord{"IX" + std::to_string(i), "111.10", "340.0", "ILS RWY 34R"};
             a.ils.Close();
         }
+        for (int i = 0; i < c.extraRunways; ++i) {
+            *a.runways.Open() = SceneryRunway{"1", "NONE", "", "", "900.0M", "30.0M", "100.0", "GRASS"};
+            a.runways.Close();
+            for (const char *number : {"1", "19"}) {
+                *a.starts.Open() = RunwayStart{"RUNWAY", number, "NONE", "", "", "", "100.0", ""};
+                a.starts.Close();
+            }
+        }
         RecordingCanvas header;
-        EXPECT_EQ(DrawChartHeader(header, a, HeaderStyle{true, 16}), c.listLines);
+        EXPECT_EQ(DrawChartHeader(header, a, ApproachHeaderStyle(16)), c.listLines);
         RecordingCanvas canvas;
         RedrawApproachChart(canvas, a, FixtureVors(), ApproachView{16, 0, 0, 0, {}});
         std::string title = "TEXT 200 " + std::to_string(c.titleY) + " 14 bold #000000 ILS RWY 16L";
-        EXPECT_EQ(From(canvas.calls, title).size() > 0, true) << c.extraIls << " extra ILS";
+        EXPECT_FALSE(From(canvas.calls, title).empty()) << c.extraRunways << " extra runways";
+        EXPECT_EQ(std::count_if(canvas.calls.begin(), canvas.calls.end(),
+                                [](const std::string &call) { return call.find("-ISNQ-") != call.npos; }),
+                  0);
     }
 }
 
@@ -315,6 +332,78 @@ TEST(ApproachChart, NumbersWithUnitLetters) {
              {"abcF", std::nullopt},
          })
         EXPECT_EQ(WholeUnitNumber(c.text), c.value) << c.text;
+}
+
+TEST(ApproachChart, RhoByItsUnitLetter) {
+    struct Case {
+        const char *rho;
+        std::optional<double> miles;
+    };
+    for (const Case &c : std::vector<Case>{
+             {"14.1N", 14.1},
+             {"18520.0M", 10},
+             {"60761.2F", 10},
+             {"20530.0", 10}, // bare: the files the chart was first made for
+             {"20530", 10},
+             {"12n", 12},
+             {"", std::nullopt},
+             {"N", std::nullopt},
+             {"10K", std::nullopt},
+             {"1e300", std::nullopt},
+         })
+        EXPECT_EQ(RhoNauticalMiles(c.rho), c.miles) << c.rho;
+}
+
+// The fixture's leg CF16L with another rho: the DME figure under the fix.
+TEST(ApproachChart, DmeFigureFollowsTheUnitLetter) {
+    for (auto [rho, figure] : {std::pair{"10.4N", "10 DME"}, {"11112.0M", "6 DME"}, {"36456.7F", "6 DME"}}) {
+        SceneryAirport a = Fixture();
+        a.legs[0].rho = rho;
+        RecordingCanvas canvas;
+        RedrawApproachChart(canvas, a, FixtureVors(), ApproachView{16, 0, 0, 0, {}});
+        std::string call = std::string("TEXT 6900 3150 10 #000000 ") + figure;
+        EXPECT_NE(std::find(canvas.calls.begin(), canvas.calls.end(), call), canvas.calls.end()) << rho;
+    }
+}
+
+// Numbers of a pilot's file that no picture can hold raise Overflow on either canvas, which the
+// window traps; a fix or a VOR far off the chart is drawn where it lies.
+TEST(ApproachChart, NumbersBeyondThePictureRaiseOverflow) {
+    struct Case {
+        std::string rho, course;
+        bool farFix, overflow;
+    };
+    std::vector<Case> cases = {
+        {"20530.0", "160.8", false, false},
+        {"9000000000000", "160.8", false, true}, // 4.4e9 DME
+        {"1" + std::string(300, '0'), "160.8", false, true},
+        {"20530.0", "2147483647", false, true},
+        {"20530.0", "160.8", true, false},
+    };
+    VorRecords vors = FixtureVors();
+    VorRecord farVor = vors[0];
+    farVor.x = LonToGrid("E180 00.00", kApproachGridPerDegree);
+    vors.push_back(farVor);
+    for (const Case &c : cases) {
+        SceneryAirport a = Fixture();
+        a.legs[0].rho = c.rho;
+        a.legs[1].magneticCourse = c.course;
+        for (size_t i = 0; i < a.waypoints.Count(); ++i)
+            if (a.waypoints[i].ident == "CF16L" && c.farFix)
+                a.waypoints[i] =
+                    WaypointRecord{"CF16L", "S89 59.99", "E180 00.00"}; // the far side of the earth
+        RecordingCanvas recording;
+        QtCanvas image(kChartWidth, kChartHeight);
+        for (Canvas *canvas : std::initializer_list<Canvas *>{&recording, &image}) {
+            try {
+                RedrawApproachChart(*canvas, a, vors, ApproachView{16, 0, 0, 0, {}});
+                EXPECT_FALSE(c.overflow) << c.rho << " " << c.course;
+            } catch (const RuntimeError &e) {
+                EXPECT_TRUE(c.overflow) << c.rho << " " << c.course;
+                EXPECT_EQ(e.Number(), kOverflow);
+            }
+        }
+    }
 }
 
 } // namespace

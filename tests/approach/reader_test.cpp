@@ -246,17 +246,18 @@ TEST(VorStations, ReadThroughTheMapsVorFile) {
     EXPECT_EQ(sea.lon, "W122 19");
     EXPECT_EQ(sea.x, LonToGrid("W122 19.00", kApproachGridPerDegree));
     EXPECT_EQ(sea.y, LatToGrid("N47 26.00", kApproachGridPerDegree));
-    // The minutes are rounded to whole ones, as the map reads them: 30.4 -> 30, 44.6 -> 45.
-    EXPECT_EQ(vors[1].lon, "W122 30");
-    EXPECT_EQ(vors[1].lat, "N47 45");
-    // 59.73 minutes round to 60.
-    EXPECT_EQ(vors[2].lon, "E9 60");
-    EXPECT_EQ(vors[2].x, LonToGrid("E010 00.00", kApproachGridPerDegree));
+    // The minutes as written (the map rounds them to whole ones for itself).
+    EXPECT_EQ(vors[1].lon, "W122 30.4");
+    EXPECT_EQ(vors[1].lat, "N47 44.6");
+    EXPECT_EQ(vors[1].x, LonToGrid("W122 30.40", kApproachGridPerDegree));
+    EXPECT_EQ(vors[2].lon, "E9 59.73");
+    EXPECT_EQ(vors[2].x, LonToGrid("E009 59.73", kApproachGridPerDegree));
     // Degrees 0 with negative minutes lie west and south.
     EXPECT_EQ(vors[3].lon, "W0 30");
     EXPECT_EQ(vors[3].lat, "S0 30");
     EXPECT_EQ(VorCoordinateText(-5, 0, 'E', 'W'), "W5 0");
     EXPECT_EQ(VorCoordinateText(5, 0, 'E', 'W'), "E5 0");
+    EXPECT_EQ(VorCoordinateText(0, -30.25, 'N', 'S'), "S0 30.25");
 }
 
 TEST(VorStations, MissingOrBrokenFileIsToldOnce) {
@@ -310,7 +311,7 @@ TEST(FixLookUp, WaypointThenNdbThenVorThenRunwayEnd) {
     // SEA is both a waypoint of the file and a VOR: the waypoint wins.
     EXPECT_EQ(FindFix(a, vors, "SEA"), grid("N47 35.00", "W122 24.00"));
     EXPECT_EQ(FindFix(a, vors, "OL"), grid("N47 20.00", "W122 18.00"));    // the NDB
-    EXPECT_EQ(FindFix(a, vors, "OLM"), grid("N47 45.00", "W122 30.00"));   // the VOR
+    EXPECT_EQ(FindFix(a, vors, "OLM"), grid("N47 44.60", "W122 30.40"));   // the VOR
     EXPECT_EQ(FindFix(a, vors, "RW34R"), grid("N47 28.00", "W122 18.00")); // start 34 RIGHT
     EXPECT_EQ(FindFix(a, vors, "RW16L"), grid("N47 32.00", "W122 18.00"));
     EXPECT_FALSE(FindFix(a, vors, "NOWHERE"));

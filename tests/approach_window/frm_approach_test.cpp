@@ -264,6 +264,34 @@ TEST_F(ApproachWindow, MissingVorFileIsToldOnceAndTheChartGoesOn) {
     EXPECT_EQ(ownSink.boxes.size(), 1u); // no further message on redraws
 }
 
+// A file whose numbers no picture can hold: every redraw tells the run-time error in the routine
+// message naming the procedure, and the window goes on.
+TEST_F(ApproachWindow, RedrawErrorsAreToldAndTheWindowGoesOn) {
+    std::string text = folder.Read("FSXFiles/KXYZ.xml");
+    const std::string rho = "rho=\"20530.0\"";
+    text.replace(text.find(rho), rho.size(), "rho=\"9000000000000\""); // 4.4e9 DME
+    folder.Write("FSXFiles/KXYZ.xml", text);
+    LoadKxyz();
+    EXPECT_TRUE(sink.boxes.empty()); // no approach chosen yet
+    window.cmbAPP_Click(0);
+    QTest::mouseClick(window.cmdPlus, Qt::LeftButton);
+    const std::string message = "Error 6 (Overflow) in procedure RedrawApproachChart of Modul basAPP";
+    ASSERT_EQ(sink.boxes.size(), 2u);
+    EXPECT_EQ(sink.boxes[0].text, message);
+    EXPECT_EQ(sink.boxes[1].text, message);
+    EXPECT_EQ(window.ZoomLevel(), 14);
+    window.cmbAPP_Click(1); // the other approaches draw
+    EXPECT_EQ(sink.boxes.size(), 2u);
+    EXPECT_TRUE(window.cmdPlus->isEnabled());
+}
+
+// Typed with a space in front and in lower case, the ident is found.
+TEST_F(ApproachWindow, IdentFoundAsTyped) {
+    Search(" k x y z ");
+    EXPECT_EQ(window.Caption(), "KXYZ-Seattle-USA-KXYZ.xml");
+    EXPECT_TRUE(window.cmdArpt->isEnabled());
+}
+
 TEST_F(ApproachWindow, ExitEndsTheProgram) {
     QTest::mouseClick(window.cmdExit, Qt::LeftButton);
     EXPECT_EQ(exits, 1);

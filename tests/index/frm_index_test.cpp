@@ -112,7 +112,7 @@ TEST_F(IndexWindow, IcaoSearchListsPaddedLinesAndEmptiesTheBoxes) {
 
 TEST_F(IndexWindow, CityAndCountrySearchesWithWordMatch) {
     Search(form->txtCity, "york", form->cmdCity);
-    EXPECT_EQ(form->lstData->count(), 3);
+    EXPECT_EQ(form->lstData->count(), 4);
     EXPECT_EQ(Found(), "Data found for York");
     form->chkCity->setChecked(true);
     Search(form->txtCity, "york", form->cmdCity);
@@ -210,7 +210,7 @@ TEST_F(IndexWindow, MissingFilesShowTheMessageInTheResultLabel) {
         "Arpt index.txt could not be read (File not found). ARPT.nav could not be read (File not found).");
     QTest::keyClicks(window.txtICAO, "ED");
     QTest::mouseClick(window.cmdICAO, Qt::LeftButton);
-    EXPECT_EQ(window.lblFound->text().toStdString(), "Sorry, ED not in the Database");
+    EXPECT_EQ(window.lblFound->text().toStdString(), "Arpt index.txt could not be read (File not found).");
     EXPECT_TRUE(sink.boxes.empty());
 }
 

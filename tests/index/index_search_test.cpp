@@ -78,18 +78,23 @@ TEST_F(Index, IcaoSearchIsAnUpperCasedContainsMatch) {
     }
 }
 
-TEST_F(Index, CitySearchUpperCasesTheFirstLetterAndOffersWordMatch) {
+// Compared without spaces and without regard to case; the message names the text with its first
+// letter upper-cased.
+TEST_F(Index, CitySearchAsThePilotTypesAndWordMatch) {
     struct Case {
         const char *text;
         bool wordMatch;
         Codes codes;
         const char *message;
     } cases[] = {
-        {"york", false, {"KJFK", "KYKN", "EGXZ"}, "Data found for York"}, // not Littleyork
+        {"york", false, {"KJFK", "KYKN", "EGXZ", "KXLY"}, "Data found for York"},
         {"york", true, {"EGXZ"}, "Data found for York"},
         {"newYork", true, {"KJFK"}, "Data found for NewYork"},
-        {"New York", false, {}, "Sorry, New York not in the Database"}, // the index lost its spaces
-        {"ork", false, {}, "Sorry, Ork not in the Database"},
+        {"New York", true, {"KJFK"}, "Data found for New York"}, // the index lost its spaces
+        {"newyork", false, {"KJFK"}, "Data found for Newyork"},
+        {"little YORK", true, {"KXLY"}, "Data found for Little YORK"},
+        {"   ", false, {}, "Sorry,     not in the Database"},
+        {"ork", false, {"KJFK", "KYKN", "EGXZ", "KXLY"}, "Data found for Ork"},
         {"pari", false, {"LFPG"}, "Data found for Pari"},
         {"pari", true, {}, "Sorry, Pari not in the Database"},
         {"\xE9vora", false, {}, "Sorry, \xC9vora not in the Database"}, // Windows-1252 capital
@@ -117,6 +122,7 @@ TEST_F(Index, CountrySearchDropsALeadingDashForGood) {
     EXPECT_EQ(CodesOf(SearchByCountry(tables, "United", false)),
               (Codes{"KEDW", "KJFK", "KYKN", "EGXZ", "KXLY"}));
     EXPECT_EQ(CodesOf(SearchByCountry(tables, "United", true)), Codes{});
+    EXPECT_EQ(CodesOf(SearchByCountry(tables, "united kingdom", true)), Codes{"EGXZ"});
     EXPECT_EQ(SearchByCountry(tables, "Atlantis", false).message, "Sorry, Atlantis not in the Database");
 }
 
@@ -170,7 +176,27 @@ TEST(IndexFiles, MissingFilesGiveEmptyTablesAndAMessage) {
         "Arpt index.txt could not be read (File not found). ARPT.nav could not be read (File not found).");
     EXPECT_TRUE(tables.index.empty());
     EXPECT_TRUE(tables.airports.empty());
-    EXPECT_EQ(SearchByIcao(tables, "ED").message, "Sorry, ED not in the Database");
+    // Every search says again that the index could not be read.
+    EXPECT_EQ(SearchByIcao(tables, "ED").message, "Arpt index.txt could not be read (File not found).");
+    EXPECT_EQ(SearchByCity(tables, "York", false).message,
+              "Arpt index.txt could not be read (File not found).");
+}
+
+// A blank line of the index is no airport: an empty search finds nothing; a UTF-8 file with its
+// byte-order mark keeps its accents.
+TEST(IndexFiles, BlankLinesAndUtf8) {
+    testing::KitFolder folder;
+    folder.Write("Arpt index.txt", "\xEF\xBB\xBF"
+                                   "BIKF;Reykjav\xC3\xADk;Iceland;BIKF.xml\r\n\r\n  \r\n");
+    IndexTables tables;
+    EXPECT_EQ(LoadData(folder.Path(), tables), "");
+    ASSERT_EQ(tables.index.size(), 1u);
+    EXPECT_EQ(tables.index[0].city, "Reykjav\xEDk");
+    SearchResult found = SearchByCity(tables, "reykjav\xCDk", true);
+    ASSERT_EQ(found.lines.size(), 1u);
+    EXPECT_EQ(IcaoOfListLine(found.lines[0]), "BIKF");
+    for (const char *text : {"", " "})
+        EXPECT_TRUE(SearchByIcao(tables, text).lines.empty());
 }
 
 TEST(IndexFiles, FindsTheFilesWhateverTheCaseOfTheirNames) {

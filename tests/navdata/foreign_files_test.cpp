@@ -4,6 +4,7 @@
 // entry for a blank line.
 #include "maps/editor/airport_editing.h"
 #include "maps/navdata/loaders.h"
+#include "platform/codepage.h"
 #include "platform/numbers.h"
 #include "support/kit_folder.h"
 
@@ -82,6 +83,11 @@ std::vector<std::string> TableLines(const NavDatabase &db) {
     return lines;
 }
 
+// The file as an editor saves it in UTF-8 with its byte-order mark.
+std::string SavedAsUtf8(const std::string &windows1252) {
+    return "\xEF\xBB\xBF" + ToUnicode(windows1252).toUtf8().toStdString();
+}
+
 struct Variant {
     const char *name;
     std::function<std::string(const std::string &)> rewrite;
@@ -91,9 +97,8 @@ const Variant kVariants[] = {
     {"lone CR line ends", [](const std::string &t) { return Replaced(t, "\r\n", "\r"); }},
     {"lone LF line ends", [](const std::string &t) { return Replaced(t, "\r\n", "\n"); }},
     {"no line end after the last line", [](const std::string &t) { return t.substr(0, t.size() - 2); }},
-    {"UTF-8 byte-order mark", [](const std::string &t) { return "\xEF\xBB\xBF" + t; }},
-    {"byte-order mark and lone CR",
-     [](const std::string &t) { return "\xEF\xBB\xBF" + Replaced(t, "\r\n", "\r"); }},
+    {"UTF-8 with its byte-order mark", [](const std::string &t) { return SavedAsUtf8(t); }},
+    {"UTF-8 and lone CR", [](const std::string &t) { return SavedAsUtf8(Replaced(t, "\r\n", "\r")); }},
 };
 
 TEST(ForeignFiles, EveryLoaderReadsOtherLineEndsAndAByteOrderMarkAlike) {

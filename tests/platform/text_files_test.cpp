@@ -40,6 +40,14 @@ TEST(TextFiles, LinesLoseTheirEndsAndTheLastEndMakesNoRecord) {
          "b",
          {"a", "\xEF\xBB\xBF"
                "b"}},
+        // After the mark the file is UTF-8, turned into Windows-1252; "?" for what it cannot hold.
+        {"\xEF\xBB\xBF"
+         "Reykjav\xC3\xADk;\xE2\x82\xAC\r\n\xC5\x81\xC3\xB3"
+         "d\xC5\xBA\r\n",
+         {"Reykjav\xEDk;\x80", "?\xF3"
+                               "d?"}},
+        // Without it the bytes are Windows-1252 already.
+        {"Reykjav\xEDk\r\n", {"Reykjav\xEDk"}},
     };
     for (const Case &c : cases) {
         folder.Write("t.txt", c.bytes);

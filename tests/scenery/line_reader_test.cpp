@@ -65,6 +65,10 @@ TEST(SceneryGrid, CoordinatesOnBothGrids) {
         // minutes are rounded on the grid: 0.0000625 × 14,400 = 0.9 -> 1, × 3,600 = 0.225 -> 0
         {"N00 0.0000625", false, 1, 0},
         {"N00 0.000034722", false, 0, 0}, // 0.49999 -> 0
+        // without minutes: whole degrees
+        {"N47", false, 40'608'000, 10'152'000},
+        {"W122", true, 50'112'000, 12'528'000},
+        {"N90 00.00", false, 77'760'000, 19'440'000},
     };
     for (const Case &c : cases) {
         int32_t diagram =
@@ -77,8 +81,11 @@ TEST(SceneryGrid, CoordinatesOnBothGrids) {
 }
 
 TEST(SceneryGrid, MalformedCoordinatesAreTypeMismatch) {
-    for (const char *text :
-         {"", "47 26.99", "N47", "N4726.99", "X47 26.99", "N 26.99", "Nab 26.99", "N47 x", "N47.5 10.0"}) {
+    std::string huge = "N" + std::string(400, '9');
+    for (const std::string &text : std::vector<std::string>{
+             "", "47 26.99", "N4726.99", "X47 26.99", "N 26.99", "Nab 26.99", "N47 x", "N47.5 10.0", "N47 ",
+             // beyond the pole, minutes of 60 and more, numbers far beyond any range
+             "N90 00.01", "S91", "N47 60.00", "N1 1111111111111110", huge}) {
         try {
             LatToGrid(text, kDiagramGridPerDegree);
             ADD_FAILURE() << "no error for " << text;
@@ -87,6 +94,14 @@ TEST(SceneryGrid, MalformedCoordinatesAreTypeMismatch) {
         }
     }
     EXPECT_THROW(LonToGrid("N47 26.99", kDiagramGridPerDegree), RuntimeError); // a latitude letter
+    for (const char *text : {"E180 00.01", "W181", "W1 1111111111111110", "E0 -60"}) {
+        try {
+            LonToGrid(text, kApproachGridPerDegree);
+            ADD_FAILURE() << "no error for " << text;
+        } catch (const RuntimeError &e) {
+            EXPECT_EQ(e.Number(), kTypeMismatch) << text;
+        }
+    }
 }
 
 TEST(SceneryGrid, MetresToFeet) {

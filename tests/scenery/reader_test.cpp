@@ -76,6 +76,7 @@ TEST(SceneryReader, EveryDiagramRowOfTheFixture) {
     EXPECT_EQ(a.vasis[0].side, "LEFT");
     EXPECT_EQ(a.vasis[0].type, "PAPI4");
     EXPECT_EQ(a.vasis[0].spacing, "10.0M");
+    EXPECT_EQ(a.vasis[0].runway, 0); // read under the first runway
 
     ASSERT_EQ(a.ils.Count(), 1u);
     EXPECT_EQ(a.ils[0].ident, "IFLW");
@@ -187,6 +188,52 @@ TEST(SceneryReader, ReadingStopsAtTheAirportsEnd) {
     ASSERT_EQ(a.coms.Count(), 1u);
     EXPECT_EQ(a.coms[0].name, "WRONG AIRPORT");
     EXPECT_EQ(a.runways.Count(), 0u); // EDXX's runway is after XOTH's "</Airport>"
+}
+
+// An airport without its "</Airport>" ends at the next airport's line, and the notice says so; a
+// file that ends before it marks the airport as cut short.
+TEST(SceneryReader, AirportWithoutEndTag) {
+    const std::string runway = "<Runway number=\"9\" designator=\"NONE\"\r\nsurface=\"GRASS\">\r\n";
+    struct Case {
+        std::string body;
+        size_t runways;
+        int nextAirportLine;
+        bool cutShort;
+        std::string notice;
+    } cases[] = {
+        {"<Airport ident=\"QQQQ\"\r\n" + runway + "</Runway>\r\n</Airport>\r\n<Airport ident=\"KJFK\"\r\n" +
+             runway + "</Runway>\r\n</Airport>\r\n",
+         1, 0, false, ""},
+        {"<Airport ident=\"QQQQ\"\r\n" + runway + "</Runway>\r\n<Airport ident=\"KJFK\"\r\n" + runway +
+             "</Runway>\r\n</Airport>\r\n",
+         1, 5, false, "</Airport> is missing: read up to the next airport on line 5"},
+        // The same ident twice: the second is another airport too.
+        {"<Airport ident=\"QQQQ\"\r\n" + runway + "</Runway>\r\n<Airport ident=\"QQQQ\"\r\n" + runway, 1, 5,
+         false, "</Airport> is missing: read up to the next airport on line 5"},
+        {"<Airport ident=\"QQQQ\"\r\n" + runway + "</Runway>\r\n" + runway, 1, 0, true, ""},
+    };
+    KitFolder folder;
+    for (const Case &c : cases) {
+        SceneryLoadResult result;
+        SceneryAirport a = LoadLines(folder, c.body, "QQQQ", &result);
+        EXPECT_EQ(a.runways.Count(), c.runways) << c.body;
+        EXPECT_EQ(result.nextAirportLine, c.nextAirportLine) << c.body;
+        EXPECT_EQ(result.cutShort, c.cutShort) << c.body;
+        EXPECT_EQ(a.cutShort, c.cutShort) << c.body;
+        EXPECT_EQ(LoadNotice(result, "QQQQ", "t.xml"), c.notice) << c.body;
+    }
+}
+
+TEST(SceneryReader, VasiRecordsKeepTheRunwayTheyWereReadUnder) {
+    KitFolder folder;
+    SceneryAirport a = LoadLines(folder, "<Airport ident=\"EDXX\"\r\n<Runway number=\"9\"\r\n</Runway>\r\n"
+                                         "<Runway number=\"18\"\r\n<Vasi end=\"SECONDARY\" side=\"LEFT\"\r\n"
+                                         "spacing=\"9M\"/>\r\n<Vasi end=\"PRIMARY\" side=\"RIGHT\"\r\n"
+                                         "spacing=\"9M\"/>\r\n</Runway>\r\n</Airport>\r\n");
+    ASSERT_EQ(a.vasis.Count(), 2u);
+    EXPECT_EQ(a.vasis[0].runway, 1);
+    EXPECT_EQ(a.vasis[0].end, "SECONDARY");
+    EXPECT_EQ(a.vasis[1].runway, 1);
 }
 
 TEST(SceneryReader, EveryLoadStartsFromEmptyTables) {
@@ -363,8 +410,30 @@ TEST(AirportIndex, SearchReportsTheLinesPassedAndStopsAtTheMatch) {
     EXPECT_EQ(passed, std::vector<long>{0});
 
     passed.clear();
-    EXPECT_FALSE(SearchAirportIndex(folder.Path(), "ksea", [&](long n) { passed.push_back(n); }).has_value());
+    EXPECT_FALSE(SearchAirportIndex(folder.Path(), "KSEB", [&](long n) { passed.push_back(n); }).has_value());
     EXPECT_EQ(passed, (std::vector<long>{0, 1, 2}));
+}
+
+// The typed ident and the index's ICAO are compared without spaces and without regard to case; blank
+// lines are no airports, and an empty search finds none.
+TEST(AirportIndex, SearchAsThePilotTypes) {
+    KitFolder folder;
+    folder.Write("Arpt index.txt",
+                 "\r\n   \r\nksea;Seattle;USA;KSEA.xml\r\nEDDF;Frankfurt am Main;Germany;EDDF.xml\r\n");
+    struct Case {
+        const char *typed;
+        const char *found; // the file name of the entry found; empty for none
+    } cases[] = {{"KSEA", "KSEA.xml"}, {" ksea", "KSEA.xml"}, {"e d d f", "EDDF.xml"}, {"", ""}, {"  ", ""},
+                 {"EDD", ""}};
+    for (const Case &c : cases) {
+        auto found = SearchAirportIndex(folder.Path(), c.typed, nullptr);
+        EXPECT_EQ(found ? found->fileName : "", c.found) << "'" << c.typed << "'";
+    }
+    EXPECT_EQ(SearchKey(" New York "), "NEWYORK");
+    EXPECT_EQ(SearchKey("Reykjav\xEDk"), "REYKJAV\xCDK");
+    IndexTable table = ReadIndexTable(folder.Path(), 10);
+    ASSERT_EQ(table.entries.size(), 2u); // the blank lines are left out
+    EXPECT_EQ(table.entries[1].city, "FrankfurtamMain");
 }
 
 TEST(AirportIndex, SearchOutcomeCaptions) {
