@@ -28,6 +28,7 @@ RouteWaypoint AirportByIdent(const std::string &icao) {
     RouteWaypoint w;
     w.kind = WaypointKind::Airport;
     w.ident = icao;
+    w.positionKnown = false;
     return w;
 }
 

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <memory>
 
 namespace qelvar {
 
@@ -19,11 +20,23 @@ bool HasByteOrderMark(const std::string &bytes) {
     return starts("\xEF\xBB\xBF", 3) || starts("\xFF\xFE", 2) || starts("\xFE\xFF", 2);
 }
 
-bool DeclaresEncoding(const std::string &bytes) {
+// The encoding named by the XML declaration, in small letters; "" when there is none.
+std::string DeclaredEncoding(const std::string &bytes) {
     std::string head = bytes.substr(0, std::min<size_t>(bytes.size(), 200));
     size_t end = head.find("?>");
-    return head.rfind("<?xml", 0) == 0 && end != std::string::npos &&
-           head.substr(0, end).find("encoding") != std::string::npos;
+    if (head.rfind("<?xml", 0) != 0 || end == std::string::npos)
+        return {};
+    size_t at = head.find("encoding", 0);
+    if (at == std::string::npos || at > end)
+        return {};
+    size_t open = head.find_first_of("\"'", at);
+    size_t close = open == std::string::npos ? open : head.find(head[open], open + 1);
+    if (close == std::string::npos || close > end)
+        return {};
+    std::string name = head.substr(open + 1, close - open - 1);
+    for (char &c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
 }
 
 bool IsUtf8(const std::string &bytes) {
@@ -32,12 +45,15 @@ bool IsUtf8(const std::string &bytes) {
     return !decoder.hasError();
 }
 
-// The bytes as the XML reader takes them: files without a byte-order mark or a declared encoding
-// that are not UTF-8 were written in the desktop's 8-bit code page.
-QByteArray ReaderBytes(const std::string &bytes) {
-    if (HasByteOrderMark(bytes) || DeclaresEncoding(bytes) || IsUtf8(bytes))
-        return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    return ToUnicode(bytes).toUtf8();
+// The XML reader on the file's text. Files that say UTF-8 (or nothing) but are not, as hand-made
+// flight plans often are, were written in the desktop's 8-bit code page: they are read as such.
+std::unique_ptr<QXmlStreamReader> ReaderOf(const std::string &bytes) {
+    std::string declared = DeclaredEncoding(bytes);
+    bool saysUtf8 = declared.empty() || declared == "utf-8" || declared == "utf8";
+    if (HasByteOrderMark(bytes) || !saysUtf8 || IsUtf8(bytes))
+        return std::make_unique<QXmlStreamReader>(
+            QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return std::make_unique<QXmlStreamReader>(ToUnicode(bytes)); // a text reader ignores the declaration
 }
 
 } // namespace
@@ -73,7 +89,8 @@ XmlElement &XmlElement::Set(std::string attributeName, std::string value) {
 
 XmlParse ParseXml(const std::string &bytes) {
     XmlParse parse;
-    QXmlStreamReader reader(ReaderBytes(bytes));
+    std::unique_ptr<QXmlStreamReader> readerOwner = ReaderOf(bytes);
+    QXmlStreamReader &reader = *readerOwner;
     std::vector<XmlElement *> open; // the elements not yet closed, innermost last
     std::vector<QString> texts;
     bool rootSeen = false;

@@ -52,8 +52,8 @@ class RouteExchange : public ::testing::Test {
 protected:
     RouteExchange() { LoadWaypointTables(db, FixturesDir(), sink); }
 
-    // The route a pilot clicks: each kit object alone under the click, through its pick description, a bare position
-    // through "Position under Cursor", then RTE End.
+    // The route a pilot clicks: each kit object alone under the click, through its pick description, a bare
+    // position through "Position under Cursor", then RTE End.
     void Click(RouteModel &model, const std::vector<std::pair<std::string, int32_t>> &objects,
                UnitPoint bare) {
         StartNewRoute(model);
@@ -114,6 +114,18 @@ TEST_F(RouteExchange, ReadsAnFsxPlanAsTheSimulatorWritesIt) {
                      {WaypointKind::Intersection, "ANORA", 48 + 15.25 / 60, 11 + 30.5 / 60},
                      {WaypointKind::Airport, "EDDM", 48 + 21.2 / 60, 11 + 47.2 / 60}});
     EXPECT_EQ(read.waypoints[0].elevationFeet, 1947);
+}
+
+TEST_F(RouteExchange, ReadsAPlanThatSaysUtf8ButWasWrittenInWindows1252) {
+    std::string pln = FixtureBytes("EDMO-EDDM.pln").substr(3); // no byte-order mark
+    for (auto [utf8, windows1252] :
+         {std::pair{"\xC2\xB0", "\xB0"}, {"\xC3\xBC", "\xFC"}, {"\xC3\x9F", "\xDF"}})
+        for (size_t at; (at = pln.find(utf8)) != std::string::npos;)
+            pln.replace(at, 2, windows1252);
+    ExchangeRead read = ReadRouteDocument(RouteFormat::Fsx, pln);
+    ASSERT_TRUE(read.ok) << read.error;
+    ASSERT_EQ(read.waypoints.size(), 6u);
+    EXPECT_NEAR(read.waypoints[5].latitude, 48 + 21.2 / 60, 1e-6);
 }
 
 TEST_F(RouteExchange, ImportBuildsTheSheetOfTheSameRouteClicked) {
@@ -306,7 +318,8 @@ TEST_F(RouteExchange, ARouteFileKeepsWhatItsPointsAre) {
         EXPECT_EQ(read[i].latitude, clickedPoints[i].latitude); // exactly: the shortest exact decimals
     }
     // "#x|y" first, for readers that know only those.
-    EXPECT_EQ(lines[lines.size() - 6], "#41317200|9054360|APT|EDMO|48.08166666666666|11.283333333333333|1947");
+    EXPECT_EQ(lines[lines.size() - 6],
+              "#41317200|9054360|APT|EDMO|48.08166666666666|11.283333333333333|1947");
 }
 
 // The command converts through the same code; gpsbabel reads what it wrote as a second reader.
