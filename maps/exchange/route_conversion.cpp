@@ -44,6 +44,9 @@ ConversionOutcome ConvertRouteFile(const std::filesystem::path &in, const std::f
         std::vector<RouteWaypoint> waypoints = RouteFileWaypoints(lines);
         if (waypoints.size() < 2)
             return {false, inName + " holds fewer than two route points"};
+        for (RouteWaypoint &w : waypoints)
+            if (w.kind == WaypointKind::User && w.ident.empty())
+                w = IdentifyByPosition(database(), w); // a file from before points kept their identity
         std::string error = WriteRouteExchangeFile(out, waypoints, PlanHeaderOf(waypoints));
         if (!error.empty())
             return {false, outName + " could not be written: " + error + "; nothing was written"};

@@ -164,6 +164,18 @@ RouteWaypoint IdentifyPickedPoint(const NavDatabase &db, const std::string &desc
     return found;
 }
 
+RouteWaypoint IdentifyByPosition(const NavDatabase &db, const RouteWaypoint &point) {
+    if (point.kind != WaypointKind::User || !point.ident.empty())
+        return point;
+    std::optional<KitObject> found;
+    ForEachObject(db, WaypointKind::Navaid,
+                  [&](const std::string &kind, int32_t index, const std::string &, int32_t x, int32_t y) {
+                      if (!found && x == point.at.X && y == point.at.Y)
+                          found = KitObject{kind, index};
+                  });
+    return found ? WaypointOfKitObject(db, *found) : point;
+}
+
 ImportOutcome BuildRouteFromWaypoints(const NavDatabase &db, RouteModel &model,
                                       const std::vector<RouteWaypoint> &waypoints, int leftOut) {
     if (waypoints.size() < 2)

@@ -30,6 +30,11 @@ RouteWaypoint WaypointOfKitObject(const NavDatabase &db, const KitObject &object
 RouteWaypoint IdentifyPickedPoint(const NavDatabase &db, const std::string &description,
                                   const std::string &position);
 
+// What a bare route point of a route file written before points kept their identity is: the
+// kit's airport, VOR, NDB or intersection at exactly its map position, in that order; a bare
+// position when there is none.
+RouteWaypoint IdentifyByPosition(const NavDatabase &db, const RouteWaypoint &point);
+
 // The most points a completed route holds: the start takes one sheet line, every further point two,
 // the completion five, of the sheet's fifty.
 inline constexpr size_t kMostImportedPoints = 23;

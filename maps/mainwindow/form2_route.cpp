@@ -213,7 +213,7 @@ void Form2::LoadRouteFile(const std::string &name) {
     std::vector<RouteWaypoint> waypoints =
         RouteFileWaypoints(lines); // what each point is, when the file says
     for (size_t i = 0; i < waypoints.size(); ++i)
-        route_.Waypoints[i] = waypoints[i];
+        route_.Waypoints[i] = IdentifyByPosition(db_, waypoints[i]);
     SetBoxText(*txtDisplayRoute, text);
     ShowInfo(text);
     lstFound->hide();

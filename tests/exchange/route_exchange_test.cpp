@@ -264,6 +264,20 @@ TEST_F(RouteExchange, AnFsxPlanCarriesTheSimulatorsHeaderAndPositions) {
         EXPECT_NE(doc.find(line), std::string::npos) << line;
 }
 
+TEST_F(RouteExchange, AnOlderRouteFileIsMadeOfTheObjectsAtItsPoints) {
+    KitFolder folder;
+    // EDMO, NDB ED and a bare position, as route files held them before points kept their identity.
+    folder.Write("old.rte", "     Qelvar Maps SIMULATION ROUTE\r\n#41317200|9054360\r\n#41365800|9071100\r\n"
+                            "#41400000|9036000\r\n");
+    ConversionOutcome outcome = ConvertRouteFile(folder.Path() / "old.rte", folder.Path() / "old.gpx",
+                                                 [this]() -> const NavDatabase & { return db; });
+    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ExchangeRead read = ReadRouteExchangeFile(folder.Path() / "old.gpx");
+    ExpectWaypoints(read.waypoints, {{WaypointKind::Airport, "EDMO", 48 + 4.9 / 60, 11 + 17.0 / 60},
+                                     {WaypointKind::Ndb, "ED", 48 + 0.25 / 60, 11 + 30.5 / 60},
+                                     {WaypointKind::User, "WP3", 48 + 10 / 60.0, 11 + 40 / 60.0}});
+}
+
 TEST(FsxPosition, SecondsToTheHundredthWithTheirCarry) {
     struct Case {
         double lat, lon, feet;
@@ -328,12 +342,12 @@ TEST_F(RouteExchange, TheCommandWritesAGpxThatGpsbabelReads) {
     RouteModel clicked;
     ClickFixtureRoute(clicked);
     WriteTextLinesAtomically(folder.Path() / "EDMO to EDDM.rte", RouteFileLines(clicked));
-    auto noTables = []() -> const NavDatabase & { throw std::logic_error("a .rte needs no tables"); };
+    auto tables = [this]() -> const NavDatabase & { return db; };
     ConversionOutcome outcome =
-        ConvertRouteFile(folder.Path() / "EDMO to EDDM.rte", folder.Path() / "out.gpx", noTables);
+        ConvertRouteFile(folder.Path() / "EDMO to EDDM.rte", folder.Path() / "out.gpx", tables);
     ASSERT_TRUE(outcome.ok) << outcome.message;
     EXPECT_NE(outcome.message.find("out.gpx: 6 waypoints written"), std::string::npos);
-    EXPECT_FALSE(ConvertRouteFile(folder.Path() / "out.gpx", folder.Path() / "x.pln", noTables).ok);
+    EXPECT_FALSE(ConvertRouteFile(folder.Path() / "out.gpx", folder.Path() / "x.pln", tables).ok);
 
     if (QStandardPaths::findExecutable("gpsbabel").isEmpty())
         GTEST_SKIP() << "gpsbabel is not installed (scripts/install-packages.sh installs it)";
