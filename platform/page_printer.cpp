@@ -14,14 +14,14 @@ namespace {
 
 constexpr int kPrinterDpi = 600;
 
+} // namespace
+
 std::filesystem::path FreePdfName(const std::filesystem::path &folder, const std::string &baseName) {
     std::filesystem::path path = folder / PathOfKitName(baseName + ".pdf");
     for (int n = 2; std::filesystem::exists(path); ++n)
         path = folder / PathOfKitName(baseName + " (" + std::to_string(n) + ").pdf");
     return path;
 }
-
-} // namespace
 
 PrintOutcome PrintOnePage(const std::filesystem::path &pdfFolder, const std::string &pdfBaseName,
                           const std::function<void(Canvas &)> &draw, bool usePrinter) {

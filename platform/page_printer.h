@@ -17,6 +17,9 @@ struct PrintOutcome {
     std::string error;         // why nothing was printed
 };
 
+// folder/baseName.pdf, or with " (2)", " (3)", ... added when that file exists already.
+std::filesystem::path FreePdfName(const std::filesystem::path &folder, const std::string &baseName);
+
 // Draws the page through `draw` on a canvas in page twips (line widths in printer pixels).
 // `pdfFolder` and `pdfBaseName` name the PDF file when no printer is found (a number is added
 // rather than overwriting an earlier one); `usePrinter` false always writes the PDF.

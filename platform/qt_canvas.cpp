@@ -22,7 +22,8 @@ QColor ToQColor(Rgb c) {
 
 QtCanvas::QtCanvas(int widthTwips, int heightTwips, double devicePixelRatio)
     : unitsPerTwip_(devicePixelRatio / kTwipsPerPixel), unitsPerPixel_(devicePixelRatio),
-      widthTwips_(widthTwips), heightTwips_(heightTwips) {
+      widthTwips_(widthTwips), heightTwips_(heightTwips), deviceWidthTwips_(widthTwips),
+      deviceHeightTwips_(heightTwips) {
     int width = static_cast<int>(std::lround(widthTwips * unitsPerTwip_));
     int height = static_cast<int>(std::lround(heightTwips * unitsPerTwip_));
     image_ = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
@@ -33,7 +34,39 @@ QtCanvas::QtCanvas(int widthTwips, int heightTwips, double devicePixelRatio)
 QtCanvas::QtCanvas(QPaintDevice &device, double deviceUnitsPerTwip, double deviceUnitsPerPixel)
     : device_(&device), unitsPerTwip_(deviceUnitsPerTwip), unitsPerPixel_(deviceUnitsPerPixel),
       widthTwips_(static_cast<int>(device.width() / deviceUnitsPerTwip)),
-      heightTwips_(static_cast<int>(device.height() / deviceUnitsPerTwip)) {}
+      heightTwips_(static_cast<int>(device.height() / deviceUnitsPerTwip)), deviceWidthTwips_(widthTwips_),
+      deviceHeightTwips_(heightTwips_) {}
+
+void QtCanvas::SetWindow(double leftTwips, double topTwips, double scale, int widthTwips, int heightTwips) {
+    FlushLines();
+    window_ = Window{leftTwips, topTwips, scale, widthTwips, heightTwips};
+    // Shapes are skipped by the window's bounds, in the picture's own twips.
+    widthTwips_ = widthTwips;
+    heightTwips_ = heightTwips;
+    if (painter_)
+        ApplyWindow();
+}
+
+void QtCanvas::ResetWindow() {
+    FlushLines();
+    window_.reset();
+    widthTwips_ = deviceWidthTwips_;
+    heightTwips_ = deviceHeightTwips_;
+    if (painter_)
+        ApplyWindow();
+}
+
+void QtCanvas::ApplyWindow() {
+    painter_->resetTransform();
+    painter_->setClipping(false);
+    if (!window_)
+        return;
+    const Window &w = *window_;
+    painter_->setClipRect(QRectF(w.left * unitsPerTwip_, w.top * unitsPerTwip_,
+                                 w.width * w.scale * unitsPerTwip_, w.height * w.scale * unitsPerTwip_));
+    painter_->translate(w.left * unitsPerTwip_, w.top * unitsPerTwip_);
+    painter_->scale(w.scale, w.scale);
+}
 
 bool QtCanvas::OutsidePicture(double left, double top, double right, double bottom) const {
     // A margin of a few pixels covers pen widths and antialiasing.
@@ -53,6 +86,8 @@ QPainter &QtCanvas::Painter() {
         currentFont_ = nullptr;
         painter_->setRenderHint(QPainter::Antialiasing, true);
         painter_->setRenderHint(QPainter::TextAntialiasing, true);
+        if (window_)
+            ApplyWindow();
         penDirty_ = true;
     }
     if (penDirty_)
@@ -205,6 +240,11 @@ void QtCanvas::Circle(int x, int y, int r) {
     }
     FlushLines();
     QPainter &p = Painter();
+    if (r * unitsPerTwip_ < 0.5 && !image_) {
+        // On paper the dot is the wide pen's round point, a shape rather than a picture.
+        p.drawPoint(QPointF(x * unitsPerTwip_, y * unitsPerTwip_));
+        return;
+    }
     if (r * unitsPerTwip_ < 0.5) {
         // A wide pen round a tiny circle is a dot as wide as the pen.
         const QImage &dot = Dot();

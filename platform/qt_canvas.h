@@ -11,6 +11,7 @@
 #include <QStaticText>
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 #include <unordered_map>
 
@@ -39,6 +40,13 @@ public:
     // Ends painting on the device (for a printer: before the document is finished).
     void Finish();
 
+    // Draws what follows into a window of a printer page: the picture's twips (0, 0) to (width,
+    // height) land at (left, top) twips of the page, scaled by `scale` (fonts too; line widths stay
+    // as the canvas was made), and nothing is drawn outside the window. ResetWindow draws on the
+    // whole page again.
+    void SetWindow(double leftTwips, double topTwips, double scale, int widthTwips, int heightTwips);
+    void ResetWindow();
+
     void Clear() override;
     void SetColor(Rgb color) override;
     void SetLineWidth(int pixels) override;
@@ -52,6 +60,12 @@ public:
     void Text(int x, int y, const std::string &text, double pointSize, bool bold = false) override;
 
 private:
+    struct Window {
+        double left, top, scale;
+        int width, height;
+    };
+    void ApplyWindow();
+
     // Fonts by face, pixel size and weight, each with its laid-out labels by text: a redraw
     // draws the same labels again and again.
     struct FontLabels {
@@ -79,6 +93,8 @@ private:
     int widthTwips_ = 0;
     int heightTwips_ = 0;
     CanvasState state_;
+    std::optional<Window> window_;
+    int deviceWidthTwips_ = 0, deviceHeightTwips_ = 0;
     std::vector<QLineF> pendingLines_;
     // Pens by colour, width and style: layers switch between a few of them for every symbol.
     std::unordered_map<uint64_t, QPen> pens_;

@@ -9,6 +9,7 @@ packages=(
     zlib1g-dev libgeographiclib-dev
     fonts-dejavu-core
     xvfb xauth poppler-utils
+    gpsbabel
     dpkg-dev file
 )
 

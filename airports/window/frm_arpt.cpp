@@ -80,6 +80,17 @@ DiagramReport frmArpt::DrawDiagram() {
     return report;
 }
 
+std::optional<ChartPage> frmArpt::ChartForPage() {
+    if (!chartLoaded_)
+        return std::nullopt;
+    return ChartPage{picArpt->Canvas().WidthTwips(),
+                     picArpt->Canvas().HeightTwips(),
+                     airport_.header.ident,
+                     "Airport Diagram",
+                     TodayText(),
+                     [this](Canvas &canvas) { RedrawAirport(canvas, airport_, View()); }};
+}
+
 void frmArpt::cmdParking_Click() {
     parking_ = !parking_;
     cmdParking->SetCaption(parking_ ? "Parking ON" : "Parking OFF");

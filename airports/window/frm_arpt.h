@@ -29,6 +29,8 @@ public:
     // The view state of the diagram as the next redraw uses it.
     DiagramView View() const;
     bool ChartLoaded() const { return chartLoaded_; }
+    // The diagram as it is shown, on a kneeboard page.
+    std::optional<ChartPage> ChartForPage() override;
 
     CaptionButton *cmdTaxi, *cmdParking;
 

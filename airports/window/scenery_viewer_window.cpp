@@ -9,6 +9,7 @@
 #include "scenery/load_notice.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <algorithm>
 
 namespace qelvar {
@@ -172,7 +173,11 @@ void SceneryViewerWindow::cmdZoom_Click() {
     Redraw();
 }
 
-void SceneryViewerWindow::picArpt_MouseDown(int, int, float x, float y) {
+void SceneryViewerWindow::picArpt_MouseDown(int button, int, float x, float y) {
+    if (button == kRightButton) {
+        ShowChartMenu(QCursor::pos()); // the right button is for the chart's page
+        return;
+    }
     // Far clicks add up; the pan stays well inside the range of the picture arithmetic.
     constexpr int kPanLimit = 100'000'000;
     panX_ = std::clamp(panX_ + kCentreX - RoundToInt32(x), -kPanLimit, kPanLimit);

@@ -9,6 +9,7 @@
 //                              Zoom Out; a viewer adds its switches or lists).
 #pragma once
 
+#include "platform/chart_page.h"
 #include "platform/controls.h"
 #include "platform/picture_box.h"
 #include "scenery/airport_index.h"
@@ -72,6 +73,19 @@ public:
     // Any button on the picture: the clicked point becomes the picture's centre; Redraw().
     void picArpt_MouseDown(int button, int shift, float x, float y);
     void cmdExit_Click();
+
+    // The chart on paper (chart_page_menu.cpp): the right button on the picture opens a menu with
+    // "Print..." and "Save as PDF...".
+    void ShowChartMenu(const QPoint &globalPosition);
+    // Prints the chart as it is shown, or writes its PDF page into the data folder without a printer.
+    void PrintChart();
+    // Writes the chart's PDF page to a file the pilot chooses.
+    void SaveChartPdf();
+    // The chart as it is shown, as a kneeboard page; nothing before a chart is loaded.
+    virtual std::optional<ChartPage> ChartForPage() { return std::nullopt; }
+    // Asks for the PDF file (the desktop's save dialog; tests answer it); empty when cancelled.
+    std::function<std::filesystem::path(const std::filesystem::path &suggested)> askPdfFile;
+    bool usePrinter = true; // false: Print always writes the PDF file (tests)
 
     int ZoomLevel() const { return zoom_; }
     int PanX() const { return panX_; }

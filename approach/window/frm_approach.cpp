@@ -106,6 +106,34 @@ void frmApproach::cmbAPP_Click(int index) {
     cmbTerm->setCurrentIndex(-1);
 }
 
+std::optional<ChartPage> frmApproach::ChartForPage() {
+    if (!chartLoaded_)
+        return std::nullopt;
+    std::string kind = "Approach Chart";
+    if (approach_ && static_cast<size_t>(*approach_) < airport_.approaches.Count())
+        kind += " " + airport_.approaches[*approach_].label;
+    return ChartPage{picArpt->Canvas().WidthTwips(),
+                     picArpt->Canvas().HeightTwips(),
+                     airport_.header.ident,
+                     kind,
+                     TodayText(),
+                     [this](Canvas &canvas) { RedrawApproachChart(canvas, airport_, vors_, View()); }};
+}
+
+bool frmApproach::ChooseApproach(const std::string &label) {
+    auto squeezed = [](std::string text) {
+        std::erase(text, ' ');
+        return UpperCase(text);
+    };
+    for (int i = 0; i < cmbAPP->count(); ++i)
+        if (squeezed(ToWindows1252(cmbAPP->itemText(i))) == squeezed(label)) {
+            cmbAPP->setCurrentIndex(i);
+            cmbAPP_Click(i);
+            return true;
+        }
+    return false;
+}
+
 void frmApproach::Redraw() {
     if (chartLoaded_)
         DrawChart(); // the transition list keeps what the approach's choice put there

@@ -34,6 +34,11 @@ public:
     // The view state of the chart as the next redraw uses it.
     ApproachView View() const;
     bool ChartLoaded() const { return chartLoaded_; }
+    // The chart as it is shown, on a kneeboard page.
+    std::optional<ChartPage> ChartForPage() override;
+    // Chooses the approach whose label ("ILS 16L") is the text, spaces and case aside; false when
+    // the airport has none of that label.
+    bool ChooseApproach(const std::string &label);
 
     QComboBox *cmbAPP, *cmbTerm;
 

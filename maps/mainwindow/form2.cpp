@@ -80,6 +80,7 @@ Form2::Form2(NavDatabase &db, MainWindowServices services)
 
     cmdPrint = AddButton("PRT", 16'080, 8'160, 855, 495);
     cmdExit = AddButton("Exit", 17'280, 8'160, 1'095, 495);
+    AddExchangeButtons();
 
     txtDisplayRoute = new QPlainTextEdit(this);
     txtDisplayRoute->setFont(ControlFont("Lucida Console", 7));

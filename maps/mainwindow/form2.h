@@ -80,6 +80,12 @@ public:
     void cmdRteSave_Click();
     void cmdRteLoad_Click();
     void cmdAbout_Click();
+    // The route to and from the flight plans of simulators and GPS tools (FSX, FlightGear, GPX).
+    void cmdRteExport_Click();
+    void cmdRteImport_Click();
+    // Asks for the file of a route export (save true) or import: the desktop's file dialog, which
+    // tests replace. `suggested` is the folder and name to offer; an empty path means cancelled.
+    std::function<std::filesystem::path(bool save, const std::filesystem::path &suggested)> askRouteFile;
     void cmdPrint_Click();
     void cmdEdit_Click();
     frmEditArpt *Editor() { return editor_.get(); }
@@ -99,6 +105,7 @@ public:
     CaptionButton *CmdZoomPlus, *CmdFullDsp, *CmdCenter, *CmdZoomMinus;
     CaptionButton *cmdRte, *cmdRteEnd, *cmdRteSave, *cmdRteLoad;
     CaptionButton *cmdEdit, *cmdAbout, *cmdPrint, *cmdExit;
+    CaptionButton *cmdRteExport, *cmdRteImport; // below the map, beside the column
     QPlainTextEdit *txtDisplay;
     QPlainTextEdit *txtDisplayRoute;
     QListWidget *lstFound;
@@ -132,6 +139,9 @@ private:
     void SaveRoute();
     void LoadRouteFile(const std::string &name);
     void ShowInfo(const std::string &text);
+    void AddExchangeButtons();
+    // Shows a route completed by an import as RTE End shows a clicked one.
+    void ShowCompletedRoute();
 
     NavDatabase &db_;
     MessageSink &sink_;
@@ -140,6 +150,7 @@ private:
     HitList hits_;
     RouteModel route_;
     std::unique_ptr<frmEditArpt> editor_; // created on the first Edit Arpt
+    std::filesystem::path exchangeFolder_; // the folder of the last route export or import
     int32_t stateBeforeListing_ = 0;      // the route state that closing the route file list returns to
     int32_t mapClickMode_ = 0;
     int32_t crossCursorArmed_ = 0;

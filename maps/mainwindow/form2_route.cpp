@@ -1,4 +1,5 @@
 // The route buttons of the main window, the route pick on the map, route files and Help.
+#include "maps/exchange/route_import.h"
 #include "maps/mainwindow/form2.h"
 #include "maps/mapview/picking.h"
 #include "maps/route/route_building.h"
@@ -83,7 +84,8 @@ void Form2::AddPointAndShow(const std::string &description, const std::string &p
     bool completing = route_.RouteState == kCompleting;
     AddPointResult result;
     try {
-        result = AddRoutePoint(route_, description, position);
+        RouteWaypoint identity = IdentifyPickedPoint(db_, description, position);
+        result = AddRoutePoint(route_, description, position, &identity);
     } catch (const RuntimeError &error) {
         ShowFormError(sink_, error, "AddRoutePoint", "Form2");
         return;
@@ -208,6 +210,10 @@ void Form2::LoadRouteFile(const std::string &name) {
     txtDisplayRoute->show();
     txtDisplayRoute->raise();
     std::string text = ReadRouteFile(name, lines, route_.RoutePoints);
+    std::vector<RouteWaypoint> waypoints =
+        RouteFileWaypoints(lines); // what each point is, when the file says
+    for (size_t i = 0; i < waypoints.size(); ++i)
+        route_.Waypoints[i] = IdentifyByPosition(db_, waypoints[i]);
     SetBoxText(*txtDisplayRoute, text);
     ShowInfo(text);
     lstFound->hide();

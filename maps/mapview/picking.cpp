@@ -82,33 +82,35 @@ std::string ShowObjectInfo(const NavDatabase &db, const HitList &hits, double cx
     return text.empty() ? "NO HIT" : text;
 }
 
+PickCandidate PickCandidateOf(const NavDatabase &db, const std::string &kind, int32_t index) {
+    if (kind == "INT") {
+        const Intersection &fix = db.IntersectionTable.entries[index];
+        return {"INT- " + fix.Name + kCrLf, "INT- " + fix.Name, Position(fix.X, fix.Y)};
+    }
+    if (kind == "VOR") {
+        const VorStation &v = db.VorTable.entries[index];
+        return {StationPickText("VOR - ", v), StationPickText("VOR- ", v), Position(v.X, v.Y)};
+    }
+    if (kind == "NDB") {
+        const NdbStation &n = db.NdbTable.entries[index];
+        return {StationPickText("NDB - ", n), StationPickText("NDB- ", n), Position(n.X, n.Y)};
+    }
+    const Airport &a = db.AirportTable.entries[index];
+    std::string text = "ARPT- " + a.Name + "   " + a.IataCode + "   " + a.Country + kCrLf +
+                       a.LocationIndicator + "    ATIS: " + a.Atis + "      Elev: " + a.Elevation + kCrLf;
+    for (const std::string &item : RunwayItems(a.RunwayInfo))
+        text += Spaces(30) + item + kCrLf;
+    return {text, text, Position(a.X, a.Y)};
+}
+
 std::vector<PickCandidate> RoutePick(const NavDatabase &db, const HitList &hits, const MapView &view,
                                      int32_t x, int32_t y) {
     std::vector<PickCandidate> candidates;
     for (int32_t i = 0; i < hits.count; ++i) {
         const HitEntry &e = hits.entries[i];
-        if (!NearClick(e, x, y))
-            continue;
-        if (e.kind == "INT") {
-            const Intersection &fix = db.IntersectionTable.entries[e.index];
-            candidates.push_back({"INT- " + fix.Name + kCrLf, "INT- " + fix.Name, Position(fix.X, fix.Y)});
-        } else if (e.kind == "VOR") {
-            const VorStation &v = db.VorTable.entries[e.index];
-            candidates.push_back(
-                {StationPickText("VOR - ", v), StationPickText("VOR- ", v), Position(v.X, v.Y)});
-        } else if (e.kind == "NDB") {
-            const NdbStation &n = db.NdbTable.entries[e.index];
-            candidates.push_back(
-                {StationPickText("NDB - ", n), StationPickText("NDB- ", n), Position(n.X, n.Y)});
-        } else if (IsAirportKind(e.kind)) {
-            const Airport &a = db.AirportTable.entries[e.index];
-            std::string text = "ARPT- " + a.Name + "   " + a.IataCode + "   " + a.Country + kCrLf +
-                               a.LocationIndicator + "    ATIS: " + a.Atis + "      Elev: " + a.Elevation +
-                               kCrLf;
-            for (const std::string &item : RunwayItems(a.RunwayInfo))
-                text += Spaces(30) + item + kCrLf;
-            candidates.push_back({text, text, Position(a.X, a.Y)});
-        }
+        if (NearClick(e, x, y) &&
+            (e.kind == "INT" || e.kind == "VOR" || e.kind == "NDB" || IsAirportKind(e.kind)))
+            candidates.push_back(PickCandidateOf(db, e.kind, e.index));
     }
     if (candidates.empty()) {
         UnitPoint at = ToMap(view, static_cast<float>(x), static_cast<float>(y));

@@ -28,6 +28,10 @@ struct PickCandidate {
     std::string position;
 };
 
+// The candidate of one object: kind is the hit-list kind ("INT", "VOR", "NDB", "AD", "AD-LOK"),
+// index its entry in that table.
+PickCandidate PickCandidateOf(const NavDatabase &db, const std::string &kind, int32_t index);
+
 // The airports, VOR, NDB and intersections near the click (x, y rounded twips), in hit-list
 // order. None near: the single entry "Position under Cursor" at the clicked map position.
 std::vector<PickCandidate> RoutePick(const NavDatabase &db, const HitList &hits, const MapView &view,

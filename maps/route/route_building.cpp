@@ -54,6 +54,7 @@ void ResetRouteSheet(Route &route) {
 
 void StartNewRoute(RouteModel &model) {
     model.RoutePoints.fill(UnitPoint{});
+    model.Waypoints.fill(RouteWaypoint{});
     ResetRouteSheet(model.route);
     model.RouteState = kWaitingForStart;
 }
@@ -83,7 +84,8 @@ std::string ShortPointName(const std::string &description) {
     return name.substr(0, 20);
 }
 
-AddPointResult AddRoutePoint(RouteModel &model, std::string description, const std::string &position) {
+AddPointResult AddRoutePoint(RouteModel &model, std::string description, const std::string &position,
+                             const RouteWaypoint *identity) {
     Route &route = model.route;
     int slot = FirstFreeSlot(model.RoutePoints);
     if (description == kPositionUnderCursor) {
@@ -117,6 +119,8 @@ AddPointResult AddRoutePoint(RouteModel &model, std::string description, const s
         route.LastX = at.X;
         route.LastY = at.Y;
         model.RoutePoints[slot] = at;
+        model.Waypoints[slot] = identity ? *identity : UserWaypointAt(at);
+        model.Waypoints[slot].at = at;
         return {true, ""};
     }
     case kCompleting:
@@ -125,6 +129,16 @@ AddPointResult AddRoutePoint(RouteModel &model, std::string description, const s
     default:
         return {false, ""};
     }
+}
+
+std::vector<RouteWaypoint> RouteWaypoints(const RouteModel &model) {
+    std::vector<RouteWaypoint> waypoints;
+    for (int i = 0; i < kRouteSlots && !IsFreeSlot(model.RoutePoints[i]); ++i) {
+        const UnitPoint &at = model.RoutePoints[i];
+        const RouteWaypoint &w = model.Waypoints[i];
+        waypoints.push_back(w.at.X == at.X && w.at.Y == at.Y ? w : UserWaypointAt(at));
+    }
+    return waypoints;
 }
 
 } // namespace qelvar

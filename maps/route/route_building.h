@@ -4,6 +4,7 @@
 #include "maps/route/route_model.h"
 
 #include <string>
+#include <vector>
 
 namespace qelvar {
 
@@ -32,7 +33,13 @@ struct AddPointResult {
 
 // Feeds one picked point ("X|Y" position) into the route, or completes it in state 2. A point that
 // would leave the sheet no room for its completion, or find no free route slot, is refused.
-AddPointResult AddRoutePoint(RouteModel &model, std::string description, const std::string &position);
+// `identity` says what the point is; without it the point is kept as a bare position.
+AddPointResult AddRoutePoint(RouteModel &model, std::string description, const std::string &position,
+                             const RouteWaypoint *identity = nullptr);
+
+// The points of the route as it is drawn (slots 0 up to the first free one), each with its
+// identity, or as a bare position where none belongs to it.
+std::vector<RouteWaypoint> RouteWaypoints(const RouteModel &model);
 
 inline constexpr const char *kSheetFullText =
     "The route sheet is full: this point was not added. Press RTE End to complete the route.";

@@ -64,10 +64,10 @@ std::vector<std::string> RouteFileLines(const RouteModel &model) {
         lines.push_back(model.route.RouteSheet[i]);
     lines.push_back("");
     lines.insert(lines.end(), kBlankForm.begin(), kBlankForm.end());
-    for (const UnitPoint &p : model.RoutePoints) {
-        if (IsFreeSlot(p))
-            break;
-        lines.push_back("#" + std::to_string(p.X) + "|" + std::to_string(p.Y));
+    for (int i = 0; i < kRouteSlots && !IsFreeSlot(model.RoutePoints[i]); ++i) {
+        const UnitPoint &p = model.RoutePoints[i];
+        const RouteWaypoint &w = model.Waypoints[i];
+        lines.push_back(RoutePointLine(p, w.at.X == p.X && w.at.Y == p.Y ? &w : nullptr));
     }
     return lines;
 }
@@ -104,6 +104,17 @@ std::string ReadRouteFile(const std::string &name, const std::vector<std::string
     if (slot > 0)
         std::fill(points.begin() + slot, points.end(), UnitPoint{});
     return text;
+}
+
+std::vector<RouteWaypoint> RouteFileWaypoints(const std::vector<std::string> &lines) {
+    std::vector<RouteWaypoint> waypoints;
+    for (const std::string &line : lines) {
+        if (!IsPointLine(line) || waypoints.size() >= static_cast<size_t>(kRouteSlots))
+            continue;
+        if (std::optional<RouteWaypoint> w = WaypointOfPointLine(line))
+            waypoints.push_back(*w);
+    }
+    return waypoints;
 }
 
 } // namespace qelvar

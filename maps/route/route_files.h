@@ -28,4 +28,8 @@ std::vector<std::string> ListRouteFiles(const std::filesystem::path &folder);
 std::string ReadRouteFile(const std::string &name, const std::vector<std::string> &lines,
                           RoutePointTable &points);
 
+// The route points of a route file's lines, in the order ReadRouteFile takes them, each with the
+// identity its line carries.
+std::vector<RouteWaypoint> RouteFileWaypoints(const std::vector<std::string> &lines);
+
 } // namespace qelvar

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "maps/mapview/route_points.h"
+#include "maps/route/route_waypoint.h"
 
 #include <array>
 #include <cstdint>
@@ -35,6 +36,9 @@ struct LegDegrees {
 struct RouteModel {
     int32_t RouteState = kWaitingForStart;
     RoutePointTable RoutePoints{};
+    // What each route point is (kind, ident, degrees); an entry counts only while its map position
+    // is that of the route point in the same slot.
+    std::array<RouteWaypoint, kRouteSlots> Waypoints{};
     Route route;
     LegDegrees leg;
     std::string DepartureName, ArrivalName, RouteName;

@@ -297,5 +297,19 @@ TEST_F(ApproachWindow, ExitEndsTheProgram) {
     EXPECT_EQ(exits, 1);
 }
 
+// The chart's page names the approach shown; --pdf chooses it by its label, spaces and case aside.
+TEST_F(ApproachWindow, ThePageNamesTheChosenApproach) {
+    EXPECT_FALSE(window.ChartForPage());
+    LoadKxyz();
+    EXPECT_EQ(window.ChartForPage()->kind, "Approach Chart");
+    EXPECT_FALSE(window.ChooseApproach("ILS 34R"));
+    ASSERT_TRUE(window.ChooseApproach("vordme34r"));
+    EXPECT_EQ(window.cmbAPP->currentIndex(), 1);
+    std::optional<ChartPage> page = window.ChartForPage();
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->ident, "KXYZ");
+    EXPECT_EQ(page->kind, "Approach Chart VORDME 34R");
+}
+
 } // namespace
 } // namespace qelvar

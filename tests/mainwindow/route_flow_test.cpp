@@ -121,8 +121,12 @@ TEST_F(RouteFlow, StartPickCompleteSaveAndLoad) {
                               " Flight Distance :  681.66 NM    Estimated Flight Time: 01:53\r\n"
                               " Estimated Fuel  :  19301  lbs         Max FlightLevel:  400\r\n" +
                               std::string(68, '-') + "\r\n";
-    const std::string points = "#41425920|8995680\r\n#41364000|9176400\r\n#42604000|9836000\r\n"
-                               "#41365800|9071100\r\n#41317200|9054360\r\n";
+    // Each point line names what the point is, after its map units; the bare position needs no more.
+    const std::string points = "#41425920|8995680|APT|EDDM|48.35333333333333|11.786666666666667|1487\r\n"
+                               "#41364000|9176400|VOR|MUN|47.516666666666666|11.5|\r\n"
+                               "#42604000|9836000\r\n"
+                               "#41365800|9071100|NDB|ED|48.00416666666667|11.508333333333333|\r\n"
+                               "#41317200|9054360|APT|EDMO|48.08166666666666|11.283333333333333|1947\r\n";
     EXPECT_EQ(BoxText(*form.txtDisplayRoute),
               "     Qelvar Maps SIMULATION ROUTE\r\nDeparture ------------------------------\r\n" + sheet +
                   "\r\n");
@@ -315,7 +319,9 @@ TEST_F(PickListFlow, TheChosenEntrysOwnTextGoesIntoTheSheetAndTheFile) {
     EXPECT_EQ(folder.Read("VOR- to INT-ANORA.rte"),
               "     Qelvar Maps SIMULATION ROUTE\r\n\r\nDeparture ------------------------------\r\n" +
                   sheet + "\r\n" + kBlankForm +
-                  "#41000000|9000000\r\n#41000000|9000000\r\n#41000000|9000000\r\n");
+                  "#41000000|9000000|VOR|MUN|48.333333333333336|9.814814814814815|\r\n"
+                  "#41000000|9000000|NDB|ED|48.333333333333336|9.814814814814815|\r\n"
+                  "#41000000|9000000|INT|ANORA|48.333333333333336|9.814814814814815|\r\n");
 }
 
 } // namespace
