@@ -51,6 +51,9 @@ struct SceneryRunwayEnd {
     std::string designator; // NONE LEFT RIGHT CENTER WATER ...
     GeoPoint position;      // the end of the drawn runway
     double heading = 0;     // true, towards the other end
+
+    // The start position a pilot's file gives for the end; without one the start is the end.
+    std::optional<GeoPoint> start = std::nullopt;
 };
 
 struct SceneryRunway {

@@ -155,7 +155,7 @@ GeoPoint Midpoint(GeoPoint a, GeoPoint b) {
 void WriteStart(FileLines &f, const std::string &type, const SceneryRunwayEnd &end, double altMetres) {
     f.Open("Start", {{"type", type}});
     f.Pair({"number", end.number}, {"designator", end.designator});
-    f.Position(end.position);
+    f.Position(end.start.value_or(end.position));
     f.Attr("alt", Metres(altMetres));
     f.Attr("heading", HeadingText(end.heading));
     f.EndEmpty();
@@ -265,8 +265,8 @@ void WriteLeg(FileLines &f, const SceneryLeg &l) {
         f.Attr("recommendedType", l.recommendedType);
         f.Attr("recommendedIdent", l.recommendedIdent);
     }
-    if (l.rhoMetres)
-        f.Attr("rho", FixedDecimals(*l.rhoMetres, 1));
+    if (l.rhoMetres) // with its unit: a bare number means another unit to the approach reader
+        f.Attr("rho", FixedDecimals(*l.rhoMetres / 1852, 3) + "N");
     if (l.magneticCourse)
         f.Attr("magneticCourse", CourseText(*l.magneticCourse));
     if (!l.altitudeDescriptor.empty())
