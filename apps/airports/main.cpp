@@ -1,12 +1,14 @@
 // Qelvar Airports: the ground diagram of one airport from its scenery file.
 #include "airports/window/frm_arpt.h"
 #include "platform/data_folder.h"
+#include "platform/desktop_identity.h"
 
 #include <QApplication>
 #include <string>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    qelvar::NameAfterMenuEntry("Qelvar Airports");
 
     // The whole command line is the ICAO code to put into the search box.
     std::string commandLine;

@@ -2,6 +2,7 @@
 // of the map's vor.nav.
 #include "approach/window/frm_approach.h"
 #include "platform/data_folder.h"
+#include "platform/desktop_identity.h"
 #include "platform/qt_message_sink.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    qelvar::NameAfterMenuEntry("Qelvar Approach");
     qelvar::QtMessageSink sink("Qelvar Approach");
 
     // The whole command line is the ICAO code to put into the search box.

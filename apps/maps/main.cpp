@@ -2,6 +2,7 @@
 #include "maps/mainwindow/form2.h"
 #include "maps/navdata/form1.h"
 #include "platform/data_folder.h"
+#include "platform/desktop_identity.h"
 #include "platform/launcher.h"
 #include "platform/qt_message_sink.h"
 
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    qelvar::NameAfterMenuEntry("Qelvar Maps");
     qelvar::QtMessageSink sink("Qelvar Maps");
     qelvar::NavDatabase db;
 
