@@ -4,12 +4,13 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     zlib1g-dev
     fonts-dejavu-core
     xvfb xauth poppler-utils
-    dpkg-dev file
+    dpkg-dev file lintian
+    locales
 )
 
 sudo_if_needed() {
