@@ -132,6 +132,9 @@ private:
     void SaveRoute();
     void LoadRouteFile(const std::string &name);
     void ShowInfo(const std::string &text);
+    // A message that names a file: the box wraps its lines until it shows another text, so that
+    // the whole name can be read.
+    void ShowFileInfo(const std::string &text);
 
     NavDatabase &db_;
     MessageSink &sink_;
@@ -144,6 +147,7 @@ private:
     int32_t mapClickMode_ = 0;
     int32_t crossCursorArmed_ = 0;
     bool ringsShown_ = false;
+    bool showingFileInfo_ = false;
 };
 
 } // namespace qelvar
