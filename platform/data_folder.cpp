@@ -21,6 +21,8 @@ namespace fs = std::filesystem;
 constexpr const char *kAirportTable = "arpt.nav";
 // The folder of scenery files; the user's own holds only what the user added.
 constexpr const char *kSceneryFolder = "fsxfiles";
+// The sums of the data the install brought in: about the installed folder, not the user's.
+constexpr const char *kKitDataSums = "kit-data.md5sums";
 
 std::string LowerName(const fs::path &file) {
     std::string name = file.filename().string();
@@ -77,7 +79,7 @@ bool CompleteUserKitFolder(const fs::path &programFolder, const fs::path &userFo
         fs::path target = userFolder / entry.path().filename();
         std::error_code present;
         if (fs::exists(fs::symlink_status(target, present)) || IsProgram(entry) || name == kSceneryFolder ||
-            name == kInstalledKitMark)
+            name == kInstalledKitMark || name == kKitDataSums)
             continue;
         // A file that cannot be added stays missing and is reported by the program that reads it.
         std::error_code failed;

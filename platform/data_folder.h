@@ -12,7 +12,7 @@
 //     replaces the link by a copy of its own (OwnDataFile);
 //   - FSXFiles is not linked: the per-user folder gets an FSXFiles of its own when the user adds
 //     scenery, and readers look there first, then in the installed kit (FindDataFile);
-//   - the programs themselves and the installed mark are left out;
+//   - the programs themselves, the installed mark and the sums of the installed data are left out;
 //   - what is already in the per-user folder is never replaced: new route files and edits stay.
 #pragma once
 

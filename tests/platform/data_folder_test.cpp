@@ -57,9 +57,11 @@ TEST_F(DataFolder, ReadOnlyKitGetsAPerUserFolderWithItsOwnAirportTable) {
 TEST_F(DataFolder, AnInstalledKitIsNeverTheDataFolderEvenWhenWritable) {
     EXPECT_TRUE(IsOwnKitFolder(installed));
     Write(installed / kInstalledKitMark, "installed\r\n");
+    Write(installed / "kit-data.md5sums", "0123  arpt.nav\n");
     EXPECT_FALSE(IsOwnKitFolder(installed)); // root may write it, and still gets a folder of their own
     EXPECT_EQ(ChooseDataFolder(installed, user, IsOwnKitFolder(installed)), user);
     EXPECT_FALSE(fs::exists(fs::symlink_status(user / kInstalledKitMark)));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(user / "kit-data.md5sums")));
 }
 
 TEST_F(DataFolder, ReadersFindTheUsersOwnFilesFirstAndWritersReplaceLinksByOwnFiles) {

@@ -280,7 +280,7 @@ TEST(SceneryWriter, ExactLinesOfEveryElement) {
                   "fixIdent=\"CF16L\"",
                   "recommendedType=\"VOR\"",
                   "recommendedIdent=\"TST\"",
-                  "rho=\"9260.0\"",
+                  "rho=\"5.000N\"",
                   "magneticCourse=\"360.0\"",
                   "altitude1=\"3600F\"",
                   "/>",
