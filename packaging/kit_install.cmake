@@ -116,11 +116,13 @@ function(qelvar_install_kit)
     set(CPACK_PACKAGE_VENDOR "Qelvar kit")
     set(CPACK_PACKAGE_CONTACT "Qelvar kit maintainers <qelvar-kit@users.noreply.invalid>")
     set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Flight simulator companion: world map, airport diagrams, approach charts")
+    # Lines of at most 80 characters, as Debian's description fields want them.
     set(CPACK_PACKAGE_DESCRIPTION
-        "Five programs for pilots of a home flight simulator: Qelvar Maps (world map of navigation data, "
-        "route planner and flight-plan sheet), Qelvar Airports (airport ground diagrams), Qelvar Approach "
-        "(approach charts), Qelvar Index (airport finder that starts the others) and QelvarNotes (a scratch "
-        "pad). For flight simulation only: not for real navigation.")
+        "Five programs for pilots of a home flight simulator: Qelvar Maps (world map of\n"
+        "navigation data, route planner and flight-plan sheet), Qelvar Airports (airport\n"
+        "ground diagrams), Qelvar Approach (approach charts), Qelvar Index (airport\n"
+        "finder that starts the others) and QelvarNotes (a scratch pad).\n"
+        "For flight simulation only: not for real navigation.")
     string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
     set(CPACK_STRIP_FILES ON)
