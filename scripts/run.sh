@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds the kit's programs and data (not the tests and benchmarks), and
-# starts Qelvar Maps on the bundled data. Arguments are passed on as the command line (an ICAO code
-# to mark, for example EDDM).
+# Installs what is needed, builds Qelvar Maps and the data it reads (not the other programs, the
+# tests and the benchmarks: "bash scripts/build.sh kit" builds the whole kit), and starts Qelvar
+# Maps on the bundled data. Arguments are passed on as the command line (an ICAO code to mark, for
+# example EDDM).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-packages.sh
-bash scripts/build.sh kit
+bash scripts/build.sh qelvar_maps
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat <<'TEXT'
 No display found: Qelvar Maps starts on a virtual X server (Xvfb), where no one can see it.
