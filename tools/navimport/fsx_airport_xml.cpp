@@ -242,7 +242,7 @@ private:
                                       Metres("biasZ"), Metres("spacing"), Value("pitch", 3)});
         else if (name == "Ils" && runway_)
             StartIls();
-        else if (name == "Start")
+        else if (name == "Start" && Has("lat") && Has("lon")) // a start without a position keeps the end
             starts_.push_back({PaddedNumber(Upper(Text("number"))), FullDesignator(Upper(Text("designator"))),
                                Upper(Text("type")), Position()});
         else if (name == "Helipad")
