@@ -16,6 +16,12 @@ pictures instead:
     build/tests/grab_main_window OUT        # the map, a route and two printed pages, as PNG files
     build/tests/grab_kit_windows OUT        # the windows of the other programs
 TEXT
+    # Without a desktop session there is no runtime folder either: a private one, so Qt need not
+    # make its own and say so.
+    if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+        XDG_RUNTIME_DIR=$(mktemp -d /tmp/qelvar-runtime.XXXXXX)
+        export XDG_RUNTIME_DIR
+    fi
     exec xvfb-run -a -s "-screen 0 1400x900x24" "build/kit/Qelvar Maps" "$@"
 fi
 exec "build/kit/Qelvar Maps" "$@"
