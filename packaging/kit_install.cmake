@@ -1,11 +1,16 @@
 # Installing the kit: one kit folder under the prefix that holds every program of the kit folder
 # and the bundled data, a command for each program, menu entries with icons, and a .deb by CPack.
 #
-#   <prefix>/lib/qelvar-kit/                 the programs and data/ (FSXFiles/ included)
+#   <prefix>/lib/qelvar-kit/                 the programs, data/ (FSXFiles/ included), the sums of
+#                                            the data brought in, and the installed mark
 #   <prefix>/bin/qelvar-maps, ...            links to the programs (lower case, "-" for blanks)
 #   <prefix>/share/applications/*.desktop    a menu entry for each of the five windowed programs
-#   <prefix>/share/icons/hicolor/128x128/apps/qelvar-*.png
-#   <prefix>/share/doc/qelvar-kit/           licences
+#   <prefix>/share/icons/hicolor/{128x128,scalable}/apps/qelvar-*.{png,svg}
+#   <prefix>/share/man/man1/*.1.gz           a manual page for each command
+#   <prefix>/share/doc/qelvar-kit/           copyright, changelog, licences
+#
+# The data is brought in by qelvar-kit-data as at every build: installing over an older kit keeps
+# the files changed there and writes the kit's new versions beside them as NAME.new.
 #
 # The programs are every executable the build puts into the kit folder, found when the whole
 # project has been read, so that programs added later are installed without touching this file.
@@ -42,8 +47,18 @@ endfunction()
 
 function(qelvar_install_kit)
     qelvar_kit_programs(${CMAKE_SOURCE_DIR} programs)
+    # "cmake --build build --target kit": the kit folder alone, without tests and benchmarks.
+    add_custom_target(kit)
+    add_dependencies(kit ${programs} kit_data)
     install(TARGETS ${programs} RUNTIME DESTINATION ${QELVAR_KIT_INSTALL_DIR})
-    install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QELVAR_KIT_INSTALL_DIR})
+    install(CODE "
+        set(kit \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QELVAR_KIT_INSTALL_DIR}\")
+        message(STATUS \"Bringing the bundled data into: \${kit}\")
+        execute_process(COMMAND \"$<TARGET_FILE:qelvar-kit-data>\" \"${CMAKE_SOURCE_DIR}/data\" \"\${kit}\"
+                        COMMAND_ERROR_IS_FATAL ANY)")
+    # Every program takes a kit folder with this mark as read-only and keeps each user's files in
+    # the user's own kit folder, root's included.
+    install(FILES ${CMAKE_SOURCE_DIR}/packaging/installed-kit.txt DESTINATION ${QELVAR_KIT_INSTALL_DIR})
 
     # A command for each program, relative links that hold under any prefix.
     foreach(target IN LISTS programs)
@@ -70,10 +85,30 @@ function(qelvar_install_kit)
             install(FILES ${CMAKE_SOURCE_DIR}/packaging/${desktop} DESTINATION share/applications)
             install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${icon}.png
                     DESTINATION share/icons/hicolor/128x128/apps)
+            install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${icon}.svg
+                    DESTINATION share/icons/hicolor/scalable/apps)
         endif()
     endforeach()
-    install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/data/LICENSES.md
-            DESTINATION share/doc/qelvar-kit)
+    install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_SOURCE_DIR}/LICENSE
+                  ${CMAKE_SOURCE_DIR}/data/LICENSES.md DESTINATION share/doc/qelvar-kit)
+    # The changelog and the manual pages compressed as Debian wants them: gzip -9, no name or time.
+    file(GLOB pages ${CMAKE_SOURCE_DIR}/packaging/man/*.1)
+    set(gzipped "${CMAKE_SOURCE_DIR}/packaging/changelog|share/doc/qelvar-kit/changelog.gz")
+    foreach(page IN LISTS pages)
+        get_filename_component(name ${page} NAME)
+        list(APPEND gzipped "${page}|share/man/man1/${name}.gz")
+    endforeach()
+    foreach(entry IN LISTS gzipped)
+        string(REPLACE "|" ";" entry "${entry}")
+        list(GET entry 0 from)
+        list(GET entry 1 to)
+        install(CODE "
+            set(to \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${to}\")
+            get_filename_component(folder \"\${to}\" DIRECTORY)
+            file(MAKE_DIRECTORY \"\${folder}\")
+            execute_process(COMMAND gzip -9nc \"${from}\" OUTPUT_FILE \"\${to}\" COMMAND_ERROR_IS_FATAL ANY)
+            message(STATUS \"Installing: \${to}\")")
+    endforeach()
 
     set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGE_NAME qelvar-kit)
@@ -81,11 +116,13 @@ function(qelvar_install_kit)
     set(CPACK_PACKAGE_VENDOR "Qelvar kit")
     set(CPACK_PACKAGE_CONTACT "Qelvar kit maintainers <qelvar-kit@users.noreply.invalid>")
     set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Flight simulator companion: world map, airport diagrams, approach charts")
+    # Lines of at most 80 characters, as Debian's description fields want them.
     set(CPACK_PACKAGE_DESCRIPTION
-        "Five programs for pilots of a home flight simulator: Qelvar Maps (world map of navigation data, "
-        "route planner and flight-plan sheet), Qelvar Airports (airport ground diagrams), Qelvar Approach "
-        "(approach charts), Qelvar Index (airport finder that starts the others) and QelvarNotes (a scratch "
-        "pad). For flight simulation only: not for real navigation.")
+        "Five programs for pilots of a home flight simulator: Qelvar Maps (world map of\n"
+        "navigation data, route planner and flight-plan sheet), Qelvar Airports (airport\n"
+        "ground diagrams), Qelvar Approach (approach charts), Qelvar Index (airport\n"
+        "finder that starts the others) and QelvarNotes (a scratch pad).\n"
+        "For flight simulation only: not for real navigation.")
     string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
     set(CPACK_STRIP_FILES ON)

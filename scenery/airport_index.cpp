@@ -1,7 +1,7 @@
 #include "airport_index.h"
 
 #include "platform/codepage.h"
-#include "platform/program_folder.h"
+#include "platform/data_folder.h"
 #include "platform/runtime_error.h"
 #include "platform/text_files.h"
 
@@ -40,7 +40,7 @@ std::string NotInIndexCaption(const std::string &ident) {
 
 std::optional<IndexEntry> SearchAirportIndex(const std::filesystem::path &folder, const std::string &ident,
                                              const std::function<void(long linesPassed)> &onLinePassed) {
-    TextLineReader reader(FindFile(folder, kAirportIndexFile));
+    TextLineReader reader(FindDataFile(folder, kAirportIndexFile));
     std::string key = SearchKey(ident);
     if (key.empty())
         return std::nullopt;
@@ -86,7 +86,7 @@ std::string IndexEntryCaption(const IndexEntry &e) {
 }
 
 IndexTable ReadIndexTable(const std::filesystem::path &folder, size_t capacity) {
-    TextLineReader reader(FindFile(folder, kAirportIndexFile));
+    TextLineReader reader(FindDataFile(folder, kAirportIndexFile));
     IndexTable table;
     std::string line;
     while (reader.Next(line)) {

@@ -1,7 +1,7 @@
 #include "dispatch.h"
 
 #include "line_reader.h"
-#include "platform/program_folder.h"
+#include "platform/data_folder.h"
 #include "platform/text_files.h"
 
 namespace qelvar {
@@ -69,8 +69,7 @@ void Dispatcher::Dispatch(ReadContext &context, const std::string &attribute, bo
 
 std::filesystem::path SceneryFilePath(const std::filesystem::path &programFolder,
                                       const std::string &fileName) {
-    std::filesystem::path folder = FindFile(programFolder, "FSXFiles");
-    return FindFile(folder, fileName);
+    return FindDataFile(programFolder, "FSXFiles/" + fileName);
 }
 
 SceneryLoadResult LoadSceneryAirport(const std::filesystem::path &xmlFile, const std::string &ident,

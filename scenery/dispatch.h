@@ -69,8 +69,8 @@ struct SceneryLoadResult {
 // No line of a scenery file is anywhere near this long; longer ones are cut.
 inline constexpr size_t kMaxSceneryLine = 64 * 1024;
 
-// The XML file of an airport: the program folder's "FSXFiles" sub-folder and the file name as the
-// index names it, matched without regard to case.
+// The XML file of an airport: the file name as the index names it in the data folder's "FSXFiles"
+// sub-folder, else in the installed kit's (FindDataFile), matched without regard to case.
 std::filesystem::path SceneryFilePath(const std::filesystem::path &programFolder,
                                       const std::string &fileName);
 

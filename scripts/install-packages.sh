@@ -4,13 +4,14 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     zlib1g-dev libgeographiclib-dev
     fonts-dejavu-core
     xvfb xauth poppler-utils
     gpsbabel
-    dpkg-dev file
+    dpkg-dev file lintian
+    locales
 )
 
 sudo_if_needed() {

@@ -5,6 +5,7 @@
 #include "airports/window/frm_arpt.h"
 #include "airports/window/viewer_position.h"
 #include "platform/data_folder.h"
+#include "platform/desktop_identity.h"
 #include "platform/qt_message_sink.h"
 #include "platform/terminal_sink.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char *argv[]) {
     if (pdf)
         qelvar::UseOffscreenWithoutDisplay();
     QApplication app(argc, argv);
+    qelvar::NameAfterMenuEntry("Qelvar Airports");
     qelvar::QtMessageSink boxes("Qelvar Airports");
     qelvar::TerminalMessageSink terminal("Qelvar Airports");
     qelvar::MessageSink &sink = pdf ? static_cast<qelvar::MessageSink &>(terminal) : boxes;

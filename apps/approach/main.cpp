@@ -6,6 +6,7 @@
 #include "approach/window/approach_position.h"
 #include "approach/window/frm_approach.h"
 #include "platform/data_folder.h"
+#include "platform/desktop_identity.h"
 #include "platform/qt_message_sink.h"
 #include "platform/terminal_sink.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char *argv[]) {
     if (pdf)
         qelvar::UseOffscreenWithoutDisplay();
     QApplication app(argc, argv);
+    qelvar::NameAfterMenuEntry("Qelvar Approach");
     qelvar::QtMessageSink boxes("Qelvar Approach");
     qelvar::TerminalMessageSink terminal("Qelvar Approach");
     qelvar::MessageSink &sink = pdf ? static_cast<qelvar::MessageSink &>(terminal) : boxes;

@@ -2,6 +2,7 @@
 // kit for the chosen one. Only one copy runs: a second start brings the first to the front.
 #include "index/frm_index.h"
 #include "platform/data_folder.h"
+#include "platform/desktop_identity.h"
 #include "platform/launcher.h"
 #include "platform/program_folder.h"
 #include "platform/qt_message_sink.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    qelvar::NameAfterMenuEntry("Qelvar Index");
     qelvar::SingleInstanceGuard guard("qelvar-index");
     if (!guard.IsFirst())
         return 0;

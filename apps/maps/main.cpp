@@ -3,6 +3,7 @@
 #include "maps/mainwindow/form2_position.h"
 #include "maps/navdata/form1.h"
 #include "platform/data_folder.h"
+#include "platform/desktop_identity.h"
 #include "platform/launcher.h"
 #include "platform/qt_message_sink.h"
 
@@ -13,6 +14,7 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    qelvar::NameAfterMenuEntry("Qelvar Maps");
     qelvar::QtMessageSink sink("Qelvar Maps");
     qelvar::NavDatabase db;
 

@@ -76,6 +76,11 @@ Form2::Form2(NavDatabase &db, MainWindowServices services)
     txtDisplay->setLineWrapMode(QPlainTextEdit::NoWrap);
     PlaceInTwips(*txtDisplay, 15'840, 4'320, 2'775, 3'615);
     SetBoxText(*txtDisplay, "For Details Right Mouse Button  \r\n");
+    // The sheet's columns need whole lines; only a message naming a file is wrapped.
+    connect(txtDisplay, &QPlainTextEdit::textChanged, this, [this] {
+        if (!showingFileInfo_)
+            txtDisplay->setLineWrapMode(QPlainTextEdit::NoWrap);
+    });
     AddSeparator(8'040);
 
     cmdPrint = AddButton("PRT", 16'080, 8'160, 855, 495);
@@ -329,6 +334,14 @@ void Form2::cmdExit_Click() {
 
 void Form2::ShowInfo(const std::string &text) {
     SetBoxText(*txtDisplay, text);
+}
+
+void Form2::ShowFileInfo(const std::string &text) {
+    showingFileInfo_ = true;
+    SetBoxText(*txtDisplay, text);
+    txtDisplay->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtDisplay->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    showingFileInfo_ = false;
 }
 
 void Form2::closeEvent(QCloseEvent *event) {

@@ -142,6 +142,9 @@ private:
     void AddExchangeButtons();
     // Shows a route completed by an import as RTE End shows a clicked one.
     void ShowCompletedRoute();
+    // A message that names a file: the box wraps its lines until it shows another text, so that
+    // the whole name can be read.
+    void ShowFileInfo(const std::string &text);
 
     NavDatabase &db_;
     MessageSink &sink_;
@@ -155,6 +158,7 @@ private:
     int32_t mapClickMode_ = 0;
     int32_t crossCursorArmed_ = 0;
     bool ringsShown_ = false;
+    bool showingFileInfo_ = false;
 };
 
 } // namespace qelvar

@@ -22,12 +22,12 @@ void Form2::cmdPrint_Click() {
     }
     SetMapCursor();
     if (!outcome.done)
-        ShowInfo("The map was not printed: " + outcome.error);
+        ShowFileInfo("The map was not printed: " + outcome.error);
     else if (!outcome.printer.empty())
         ShowInfo("The map was sent to the printer " + outcome.printer + ".");
     else
-        ShowInfo("No printer was found: the map was printed to the PDF file\r\n" +
-                 KitTextOfPath(outcome.pdf));
+        ShowFileInfo("No printer was found: the map was printed to the PDF file\r\n" +
+                     KitTextOfPath(outcome.pdf));
 }
 
 void Form2::cmdEdit_Click() {

@@ -141,7 +141,7 @@ void Form2::cmdRteSave_Click() {
 }
 
 void Form2::SaveRoute() {
-    ShowInfo("Filename = " + route_.RouteName);
+    ShowFileInfo("Filename = " + route_.RouteName);
     SetBoxText(*txtDisplayRoute, "");
     txtDisplayRoute->hide();
     route_.RouteName = SafeRouteName(route_.RouteName);
@@ -149,14 +149,14 @@ void Form2::SaveRoute() {
     try {
         WriteTextLinesAtomically(file, RouteFileLines(route_));
     } catch (const RuntimeError &error) {
-        ShowInfo("Filename = " + route_.RouteName + "\r\nThe route file could not be written (" +
-                 error.Description() + "): " + KitTextOfPath(file) + "\r\nNothing was saved.");
+        ShowFileInfo("Filename = " + route_.RouteName + "\r\nThe route file could not be written (" +
+                     error.Description() + "): " + KitTextOfPath(file) + "\r\nNothing was saved.");
         RedrawMap();
         return;
     }
     RedrawMap();
     if (!services_.launcher.OpenTextFile(file))
-        ShowInfo(BoxText(*txtDisplay) + "\r\nThe route was saved. " + EditorFailureText(file));
+        ShowFileInfo(BoxText(*txtDisplay) + "\r\nThe route was saved. " + EditorFailureText(file));
     cmdRteSave->hide();
     cmdRteLoad->show();
 }
@@ -202,7 +202,7 @@ void Form2::LoadRouteFile(const std::string &name) {
     try {
         lines = ReadTextLines(FindFile(services_.folder, name));
     } catch (const RuntimeError &error) {
-        ShowInfo("The route file " + name + " cannot be opened (" + error.Description() + ").");
+        ShowFileInfo("The route file " + name + " cannot be opened (" + error.Description() + ").");
         route_.RouteState = stateBeforeListing_; // nothing was loaded
         lstFound->hide();
         return;
@@ -222,7 +222,7 @@ void Form2::LoadRouteFile(const std::string &name) {
 void Form2::cmdAbout_Click() {
     std::filesystem::path help = FindFile(services_.folder, "Qelvar Maps Info.txt");
     if (!services_.launcher.OpenTextFile(help))
-        ShowInfo(EditorFailureText(help));
+        ShowFileInfo(EditorFailureText(help));
 }
 
 } // namespace qelvar

@@ -256,6 +256,12 @@ TEST_F(MainWindow, RouteFilesAndHelpNeverFailSilently) {
                   "\r\n(neither xdg-open nor $VISUAL or $EDITOR opened it).");
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / "saved.rte"));
     EXPECT_FALSE(form.cmdRteSave->isVisible());
+    // The message names a file: its lines wrap, so the whole name can be read; the next text of
+    // the box (here the route's first prompt) keeps its lines whole again.
+    EXPECT_EQ(form.txtDisplay->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QTest::mouseClick(form.cmdRte, Qt::LeftButton);
+    EXPECT_EQ(BoxText(*form.txtDisplay), "Choose Startpoint");
+    EXPECT_EQ(form.txtDisplay->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
 TEST_F(MainWindow, TheEditorOpensOnThePickedAirportAndDoneShowsTheMovedAirport) {

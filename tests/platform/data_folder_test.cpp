@@ -1,5 +1,6 @@
-// The data folder: a writable kit folder is used as it is; a read-only installed one is shadowed
-// by a per-user folder with its own copy of the airport table and links to everything else.
+// The data folder: a writable kit folder is used as it is; a read-only or installed one is shadowed
+// by a per-user folder with its own copy of the airport table, links to the other files, and the
+// user's own scenery looked up before the installed one.
 #include "platform/data_folder.h"
 
 #include <QTemporaryDir>
@@ -48,9 +49,40 @@ TEST_F(DataFolder, ReadOnlyKitGetsAPerUserFolderWithItsOwnAirportTable) {
     EXPECT_EQ(Read(user / "arpt.nav"), "AD;FRA;EDDF;Frankfurt\r\n");
     EXPECT_TRUE(fs::is_symlink(user / "Arpt index.txt"));
     EXPECT_EQ(fs::read_symlink(user / "Arpt index.txt"), installed / "Arpt index.txt");
-    EXPECT_TRUE(fs::is_symlink(user / "FSXFiles"));
-    EXPECT_EQ(Read(user / "FSXFiles" / "EDDF.xml"), "<Airport/>\r\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(user / "FSXFiles"))); // made when the user adds scenery
+    EXPECT_EQ(FindDataFile(user, installed, "FSXFiles/eddf.XML"), installed / "FSXFiles" / "EDDF.xml");
     EXPECT_FALSE(fs::exists(fs::symlink_status(user / "Qelvar Maps"))); // programs stay where they are
+}
+
+TEST_F(DataFolder, AnInstalledKitIsNeverTheDataFolderEvenWhenWritable) {
+    EXPECT_TRUE(IsOwnKitFolder(installed));
+    Write(installed / kInstalledKitMark, "installed\r\n");
+    Write(installed / "kit-data.md5sums", "0123  arpt.nav\n");
+    EXPECT_FALSE(IsOwnKitFolder(installed)); // root may write it, and still gets a folder of their own
+    EXPECT_EQ(ChooseDataFolder(installed, user, IsOwnKitFolder(installed)), user);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(user / kInstalledKitMark)));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(user / "kit-data.md5sums")));
+}
+
+TEST_F(DataFolder, ReadersFindTheUsersOwnFilesFirstAndWritersReplaceLinksByOwnFiles) {
+    ChooseDataFolder(installed, user, false);
+    EXPECT_EQ(FindDataFile(user, installed, "Arpt index.txt"), user / "Arpt index.txt"); // the link
+    fs::path index = OwnDataFile(user, "arpt INDEX.txt");
+    EXPECT_EQ(index, user / "Arpt index.txt");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(index))); // the link is gone, the installed file stays
+    EXPECT_EQ(Read(installed / "Arpt index.txt"), "EDDF;Frankfurt;Germany;EDDF.xml\r\n");
+    EXPECT_EQ(FindDataFile(user, installed, "Arpt index.txt"), installed / "Arpt index.txt");
+
+    fs::create_directory_symlink(installed / "FSXFiles", user / "FSXFiles"); // as older kits linked it
+    fs::path own = OwnDataSubfolder(user, "FSXFiles");
+    EXPECT_TRUE(fs::is_directory(own) && !fs::is_symlink(own));
+    EXPECT_TRUE(fs::exists(installed / "FSXFiles" / "EDDF.xml"));
+    Write(own / "XOWN.xml", "own\r\n");
+    Write(own / "EDDF.xml", "the user's EDDF\r\n");
+    EXPECT_EQ(FindDataFile(user, installed, "FSXFiles/XOWN.xml"), own / "XOWN.xml");
+    EXPECT_EQ(FindDataFile(user, installed, "FSXFiles/EDDF.xml"), own / "EDDF.xml");
+    EXPECT_EQ(FindDataFile(user, installed, "FSXFiles/NONE.xml"),
+              own / "NONE.xml"); // missing: the user's path
 }
 
 TEST_F(DataFolder, LaterStartsKeepTheUsersFilesAndAddNewKitFiles) {

@@ -6,11 +6,16 @@
 #include "scenery_check.h"
 #include "scenery_convert.h"
 
+#include "platform/data_folder.h"
+#include "scenery/airport_index.h"
 #include "scenery/diagram_rows.h"
 #include "scenery/dispatch.h"
 #include "support/kit_folder.h"
 
 #include <QFile>
+#include <QTemporaryDir>
+#include <clocale>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace qelvar::import {
@@ -56,10 +61,10 @@ TEST(SceneryConverter, AHandWrittenFileIsReadBackWithTheExpectedTables) {
     EXPECT_EQ(a.runways[0].number + " " + a.runways[0].designator + " " + a.runways[0].width + " " +
                   a.runways[0].length,
               "09 LEFT 45.7M 3000.0M");
-    // The ends 1500 m either side of the centre along heading 090; the file's own <Start> is left out.
+    // The file's own start of 09L is kept; 27R, which has none, starts 1500 m east of the centre.
     ASSERT_EQ(a.starts.Count(), 2u);
     EXPECT_EQ(a.starts[0].number + a.starts[0].designator + " " + a.starts[0].lon + " " + a.starts[0].heading,
-              "09LEFT W122 01.1980 90.0");
+              "09LEFT W122 01.0000 90.0");
     EXPECT_EQ(a.starts[1].number + a.starts[1].designator + " " + a.starts[1].lon + " " + a.starts[1].heading,
               "27RIGHT W121 58.8020 270.0");
     ASSERT_EQ(a.ils.Count(), 1u);
@@ -129,6 +134,7 @@ TEST(SceneryConverter, FaultyFilesAreNamedAndNothingIsWritten) {
         EXPECT_FALSE(result.written);
         EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
         EXPECT_NE(result.message.find("Nothing was written."), std::string::npos);
+        EXPECT_EQ(result.message.find(".. "), std::string::npos) << result.message; // one full stop
         EXPECT_FALSE(fs::exists(folder.Path() / "FSXFiles"));
         EXPECT_EQ(folder.Read("Arpt index.txt"), "AAAA;A;B;AAAA.xml\r\n");
     }
@@ -148,6 +154,169 @@ TEST(SceneryConverter, CoordinateAndDistanceForms) {
               (std::vector<std::string>{"XNEW;City;Land;XNEW.xml"}));
     EXPECT_EQ(IndexWithAirport({"XNEW;a;b;c", "XNEW;d;e;f"}, "XNEW", "C", "L", "XNEW.xml"),
               (std::vector<std::string>{"XNEW;C;L;XNEW.xml"}));
+}
+
+// A file of one airport at N47 30 E7 30 with a 09/27 runway, whatever else the test puts in.
+std::string AirportXml(const std::string &ident, const std::string &inside = "",
+                       const std::string &header = "") {
+    return "<FSData>\n<Airport ident=\"" + ident + "\" lat=\"N47 30.00\" lon=\"E7 30.0000\" alt=\"100F\"" +
+           header +
+           ">\n<Runway lat=\"N47 30.00\" lon=\"E7 30.00\" heading=\"90\" length=\"2000M\" width=\"45M\" " +
+           "number=\"9\">\n" + inside + "</Runway>\n</Airport>\n</FSData>\n";
+}
+
+TEST(SceneryConverter, ValuesOutOfRangeAreRefusedWithLineAndColumnAndNothingIsWritten) {
+    struct Case {
+        std::string xml, message;
+    } cases[] = {
+        {"<FSData>\n<Airport ident=\"XBAD\" lat=\"N95 00.00\" lon=\"E1 0\"/>\n</FSData>",
+         "line 2, column 50: attribute lat is out of range: N95 00.00"},
+        {"<FSData>\n<Airport ident=\"XBAD\" lat=\"N1 0\" lon=\"W181 00.00\"/>\n</FSData>",
+         "line 2, column 51: attribute lon is out of range: W181 00.00"},
+        {"<FSData>\n<Airport ident=\"XBAD\" lat=\"N47 11111111111111111111111111111111111.0\" lon=\"E1 0\"/>",
+         "attribute lat: minutes or seconds of 60 or more: N47 11111111111111111111111111111111111.0"},
+        {AirportXml("XBAD", "", "").replace(AirportXml("XBAD").find("2000M"), 5, "1e306N"),
+         "line 3, column 91: attribute length is out of range: 1e306N"},
+        {AirportXml("XBAD", "<Ils lat=\"N47 30\" lon=\"E7 31\" heading=\"inf\"/>\n"),
+         "attribute heading is not a number: inf"},
+        {AirportXml("XBAD", "<Vasi spacing=\"1e400\"/>\n"), "attribute spacing is out of range: 1e400"},
+    };
+    for (const Case &c : cases) {
+        KitFolder folder;
+        folder.Write("Arpt index.txt", "AAAA;A;B;AAAA.xml\r\n");
+        folder.Write("bad.xml", c.xml);
+        ConversionResult result = ConvertSceneryFile(folder.Path() / "bad.xml", folder.Path());
+        EXPECT_FALSE(result.written) << c.message;
+        EXPECT_NE(result.message.find(c.message + ". Nothing was written."), std::string::npos)
+            << result.message;
+        EXPECT_FALSE(fs::exists(folder.Path() / "FSXFiles"));
+        EXPECT_EQ(folder.Read("Arpt index.txt"), "AAAA;A;B;AAAA.xml\r\n");
+    }
+    std::string rho =
+        "<FSData>\n<Airport ident=\"XBAD\" lat=\"N1 0\" lon=\"E1 0\">\n<Approach type=\"GPS\">\n"
+        "<Leg type=\"CF\" rho=\"1e300\" magneticCourse=\"90\"/>\n</Approach>\n</Airport>\n</FSData>";
+    EXPECT_THROW(ReadSceneryXml(QByteArray::fromStdString(rho)), SceneryXmlError);
+    rho.replace(rho.find("1e300"), 5, "1");
+    std::string course = rho.replace(rho.find("\"90\""), 4, "\"2147483647\"");
+    EXPECT_THROW(ReadSceneryXml(QByteArray::fromStdString(course)), SceneryXmlError);
+}
+
+// The user's locale writes numbers with a comma; the files always use a point.
+class GermanLocale {
+public:
+    GermanLocale() : before_(std::setlocale(LC_ALL, nullptr)) {
+        if (std::setlocale(LC_ALL, "de_DE.UTF-8"))
+            return;
+        // Not generated on this machine: made for the test from the locales package's sources.
+        std::string made = locales_.path().toStdString();
+        std::string command = "localedef -i de_DE -f UTF-8 '" + made + "/de_DE.UTF-8' 2>/dev/null";
+        if (std::system(command.c_str()) == 0) {
+            setenv("LOCPATH", made.c_str(), 1);
+            std::setlocale(LC_ALL, "de_DE.UTF-8");
+        }
+    }
+    ~GermanLocale() {
+        std::setlocale(LC_ALL, before_.c_str());
+        unsetenv("LOCPATH");
+    }
+    bool Active() const { return std::string(std::setlocale(LC_NUMERIC, nullptr)) == "de_DE.UTF-8"; }
+
+private:
+    std::string before_;
+    QTemporaryDir locales_;
+};
+
+TEST(SceneryConverter, ReadsTheFilesNumbersInEveryLocale) {
+    GermanLocale german;
+    ASSERT_TRUE(german.Active()) << "the locale de_DE.UTF-8 could not be made (package locales)";
+    ASSERT_EQ(std::stod("1,5"), 1.5); // the locale reads a comma
+    KitFolder folder;
+    ConversionResult result = ConvertSceneryFile(Handmade(), folder.Path());
+    ASSERT_TRUE(result.written) << result.message;
+    EXPECT_NE(folder.Read("FSXFiles/XHND.xml").find("lat=\"N47 30.0000\""), std::string::npos);
+    EXPECT_NE(folder.Read("FSXFiles/XHND.xml").find("length=\"3000.0M\""), std::string::npos);
+}
+
+TEST(SceneryConverter, OfTwoAirportsWithOneIdentTheFirstIsConverted) {
+    KitFolder folder;
+    std::string first = AirportXml("XTWO", "", " city=\"First\"");
+    std::string second = AirportXml("xtwo", "", " city=\"Second\"");
+    folder.Write("two.xml",
+                 first.substr(0, first.rfind("</FSData>")) + second.substr(second.find("<Airport")));
+    ConversionResult result = ConvertSceneryFile(folder.Path() / "two.xml", folder.Path());
+    ASSERT_TRUE(result.written) << result.message;
+    EXPECT_EQ(result.idents, std::vector<std::string>{"XTWO"});
+    EXPECT_EQ(result.notes.at(0),
+              (folder.Path() / "two.xml").string() +
+                  " holds XTWO more than once: the first is converted, the later one is left out.");
+    EXPECT_EQ(folder.Read("Arpt index.txt"), "XTWO;First;;XTWO.xml\r\n");
+}
+
+// An airport without approaches gets those of the bundled files, from the kit's stations.
+TEST(SceneryConverter, AnAirportWithoutApproachesGetsTheSynthesizedOnes) {
+    KitFolder folder;
+    folder.Write("vor.nav", "VOR-DME;7;45.00;47;30.00;NEAR;NER;112.00\r\nVOR;20;0;10;0;FAR;FAR;113.00\r\n");
+    folder.Write("ndb.nav", "NDB;7;30;47;40.00;CLOSE;CL;400\r\n");
+    folder.Write("own.xml", AirportXml("XAPP", "<Ils lat=\"N47 30.00\" lon=\"E7 31.00\" heading=\"270\" "
+                                               "end=\"SECONDARY\" ident=\"IAPP\" frequency=\"110.1\"/>\n"));
+    ConversionResult result = ConvertSceneryFile(folder.Path() / "own.xml", folder.Path(), folder.Path());
+    ASSERT_TRUE(result.written) << result.message;
+    EXPECT_EQ(result.notes.at(0), "XAPP brings no approaches: the kit synthesized 2 straight-in approaches "
+                                  "(GPS 09, ILS 27), as for the bundled airports.");
+    QFile file(QString::fromStdString((folder.Path() / "FSXFiles" / "XAPP.xml").string()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<SceneryAirportModel> back = ReadSceneryXml(file.readAll());
+    ASSERT_EQ(back.at(0).approaches.size(), 2u);
+    const SceneryApproach &ils = back[0].approaches[1];
+    EXPECT_EQ(ils.type + " " + ils.runway + " " + ils.fixIdent, "ILS 27 FF27");
+    EXPECT_EQ(ils.legs.at(1).recommendedIdent, "IAPP");
+    ASSERT_EQ(ils.transitions.size(), 2u); // the two nearest stations: the NDB 10', the VOR 15' away
+    EXPECT_EQ(ils.transitions[0].fixIdent + " " + ils.transitions[1].fixIdent, "CL NER");
+    bool found = false;
+    EXPECT_TRUE(testing::FixPosition(back[0], {}, "CF27", found).has_value());
+    // A longitude of 7.5 degrees keeps its minutes whole.
+    EXPECT_NE(folder.Read("FSXFiles/XAPP.xml").find("lon=\"E7 30.0000\""), std::string::npos);
+}
+
+TEST(SceneryConverter, RhoIsWrittenInNauticalMilesWithItsUnit) {
+    KitFolder folder;
+    std::string xml =
+        "<FSData>\n<Airport ident=\"XRHO\" lat=\"N1 0\" lon=\"E1 0\">\n<Approach type=\"GPS\">\n"
+        "<ApproachLegs><Leg type=\"CF\" rho=\"3704M\" fixIdent=\"X\"/></ApproachLegs>\n"
+        "</Approach>\n</Airport>\n</FSData>";
+    folder.Write("rho.xml", xml);
+    ASSERT_TRUE(ConvertSceneryFile(folder.Path() / "rho.xml", folder.Path()).written);
+    EXPECT_NE(folder.Read("FSXFiles/XRHO.xml").find("\r\nrho=\"2.000N\"\r\n"), std::string::npos);
+}
+
+// An installed kit is read, never written: the airport goes to the user's own folder, where the
+// readers find it beside the installed ones.
+TEST(SceneryConverter, AUserOfAnInstalledKitGetsTheAirportInTheirOwnFolder) {
+    KitFolder installed;
+    installed.Write("Arpt index.txt", "EDDF;Frankfurt;Germany;EDDF.xml\r\n");
+    fs::create_directory(installed.Path() / "FSXFiles");
+    installed.Write("FSXFiles/EDDF.xml", "<Airport ident=\"EDDF\"/>\r\n");
+    installed.Write(kInstalledKitMark, "installed\r\n");
+    QTemporaryDir home;
+    fs::path user = fs::path(home.path().toStdString()) / "qelvar-kit";
+    ASSERT_EQ(ChooseDataFolder(installed.Path(), user, IsOwnKitFolder(installed.Path())), user);
+    fs::permissions(installed.Path(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+
+    ConversionResult result = ConvertSceneryFile(Handmade(), user, installed.Path());
+    fs::permissions(installed.Path(), fs::perms::owner_write, fs::perm_options::add);
+    ASSERT_TRUE(result.written) << result.message;
+    EXPECT_EQ(result.notes.back(), (user / "Arpt index.txt").string() + " names XHND.");
+    EXPECT_EQ(installed.Read("Arpt index.txt"), "EDDF;Frankfurt;Germany;EDDF.xml\r\n");
+    EXPECT_FALSE(fs::exists(installed.Path() / "FSXFiles" / "XHND.xml"));
+    EXPECT_FALSE(fs::is_symlink(user / "Arpt index.txt"));
+    EXPECT_FALSE(fs::is_symlink(user / "FSXFiles"));
+    for (const std::string ident : {"EDDF", "XHND"}) {
+        std::optional<qelvar::IndexEntry> entry = qelvar::SearchAirportIndex(user, ident, nullptr);
+        ASSERT_TRUE(entry.has_value()) << ident;
+        EXPECT_TRUE(fs::exists(FindDataFile(user, installed.Path(), "FSXFiles/" + entry->fileName))) << ident;
+    }
 }
 
 } // namespace

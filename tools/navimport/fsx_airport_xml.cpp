@@ -5,6 +5,7 @@
 
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -17,20 +18,32 @@ SceneryXmlError::SceneryXmlError(long l, long c, const std::string &what)
 
 namespace {
 
+// A decimal number with "." as separator (an exponent allowed), whatever the user's locale; none
+// for anything else, infinities and NaN included. A number too large for a double reads as infinity
+// and is refused by the range checks.
 std::optional<double> Number(std::string text) {
     text.erase(0, text.find_first_not_of(' '));
     text.erase(text.find_last_not_of(' ') + 1);
-    if (text.empty())
+    if (!text.empty() && text[0] == '+')
+        text.erase(0, 1);
+    if (text.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-' || text[0] == '.'))
         return std::nullopt;
-    size_t used = 0;
-    try {
-        double value = std::stod(text, &used);
-        if (used == text.size() && std::isfinite(value))
-            return value;
-    } catch (const std::exception &) {
-    }
-    return std::nullopt;
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (end != text.data() + text.size())
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range)
+        return text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+    if (ec != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
+
+// The largest plain number and distance a file may hold: no frequency, number or count comes near
+// a billion, and no distance on the earth is longer than its circumference.
+constexpr double kMaxNumber = 1e9;
+constexpr double kMaxMetres = 40075000;
 
 std::string Upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
@@ -70,6 +83,8 @@ double ParseSceneryCoordinate(const std::string &raw) {
     }
     if (parts.empty() || parts.size() > 3)
         throw std::invalid_argument("not a coordinate: " + raw);
+    if ((parts.size() > 1 && parts[1] >= 60) || (parts.size() > 2 && parts[2] >= 60))
+        throw std::out_of_range("minutes or seconds of 60 or more: " + raw);
     double degrees =
         parts[0] + (parts.size() > 1 ? parts[1] / 60 : 0) + (parts.size() > 2 ? parts[2] / 3600 : 0);
     return hemisphere == 'S' || hemisphere == 'W' ? -degrees : degrees;
@@ -165,29 +180,38 @@ private:
 
     bool Has(const char *name) const { return xml_.attributes().hasAttribute(name); }
     std::string Text(const char *name) const { return KitText(xml_.attributes().value(name).toString()); }
-    double Value(const char *name, double otherwise = 0) const {
+    // A value beyond its limit is refused: the kit's files would carry it into the viewers' sums.
+    double Limited(const char *name, double value, double limit) const {
+        if (!(std::fabs(value) <= limit))
+            Fail(std::string("attribute ") + name + " is out of range: " + Text(name));
+        return value;
+    }
+    double Value(const char *name, double otherwise = 0, double limit = kMaxNumber) const {
         if (!Has(name))
             return otherwise;
         auto value = Number(Text(name));
         if (!value)
             Fail(std::string("attribute ") + name + " is not a number: " + Text(name));
-        return *value;
+        return Limited(name, *value, limit);
     }
-    template <class Parse> double Converted(const char *name, Parse parse, double otherwise = 0) const {
-        if (!Has(name))
-            return otherwise;
+    double Angle(const char *name) const { return Value(name, 0, 360); }
+    template <class Parse> double Converted(const char *name, Parse parse, double limit) const {
+        double value = 0;
         try {
-            return parse(Text(name));
+            value = parse(Text(name));
         } catch (const std::exception &e) {
             Fail(std::string("attribute ") + name + ": " + e.what());
         }
+        return Limited(name, value, limit);
     }
-    double Metres(const char *name) const { return Converted(name, ParseSceneryDistance); }
+    double Metres(const char *name) const {
+        return Has(name) ? Converted(name, ParseSceneryDistance, kMaxMetres) : 0;
+    }
     double Feet(const char *name) const { return Metres(name) / 0.3048; }
     GeoPoint Position() const {
         if (!Has("lat") || !Has("lon"))
             Fail("lat and lon are missing");
-        return {Converted("lon", ParseSceneryCoordinate), Converted("lat", ParseSceneryCoordinate)};
+        return {Converted("lon", ParseSceneryCoordinate, 180), Converted("lat", ParseSceneryCoordinate, 90)};
     }
     RunwayEndSide End() const {
         return Upper(Text("end")) == "SECONDARY" ? RunwayEndSide::Secondary : RunwayEndSide::Primary;
@@ -218,9 +242,12 @@ private:
                                       Metres("biasZ"), Metres("spacing"), Value("pitch", 3)});
         else if (name == "Ils" && runway_)
             StartIls();
+        else if (name == "Start" && Has("lat") && Has("lon")) // a start without a position keeps the end
+            starts_.push_back({PaddedNumber(Upper(Text("number"))), FullDesignator(Upper(Text("designator"))),
+                               Upper(Text("type")), Position()});
         else if (name == "Helipad")
             Airport().helipads.push_back({std::to_string(Airport().helipads.size() + 1), Position(),
-                                          Value("heading"), Metres("length"), Metres("width"),
+                                          Angle("heading"), Metres("length"), Metres("width"),
                                           Has("surface") ? Upper(Text("surface")) : "ASPHALT"});
         else if (name == "Apron")
             Airport().aprons.push_back({Has("surface") ? Upper(Text("surface")) : "ASPHALT", {}});
@@ -289,19 +316,20 @@ private:
         airport_->name = Text("name");
         airport_->position = Position();
         airport_->altMetres = Metres("alt");
-        double magvar = std::fmod(Value("magvar"), 360.0); // west positive, as the header shows it
+        double magvar = std::fmod(Angle("magvar"), 360.0); // west positive, as the header shows it
         airport_->magvar = magvar < 0 ? magvar + 360 : magvar;
         pointNumbers_.clear();
         parkingNumbers_.clear();
         nameNumbers_.clear();
         paths_.clear();
+        starts_.clear();
         fences_ = 0;
     }
 
     void StartRunway() {
         SceneryRunway r;
         GeoPoint centre = Position();
-        double heading = Value("heading"), half = Metres("length") / 2;
+        double heading = Angle("heading"), half = Metres("length") / 2;
         std::string number = PaddedNumber(Upper(Text("number")));
         std::string designator = FullDesignator(Upper(Text("designator")));
         r.primary = {number,
@@ -326,10 +354,10 @@ private:
         i.ident = Upper(Text("ident"));
         i.position = Position();
         i.altMetres = Metres("alt");
-        i.heading = Value("heading");
+        i.heading = Angle("heading");
         i.mhz = Value("frequency");
         i.rangeNm = Metres("range") / 1852;
-        i.magvar = Value("magvar");
+        i.magvar = Angle("magvar");
         i.width = Value("width", 5);
         i.backCourse = Upper(Text("backCourse")) == "TRUE" || Upper(Text("backCourse")) == "YES";
         i.name = Text("name");
@@ -339,7 +367,7 @@ private:
     void StartParking() {
         SceneryParking p;
         p.position = Position();
-        p.heading = Value("heading");
+        p.heading = Angle("heading");
         p.radiusMetres = Metres("radius");
         p.type = Has("type") ? Upper(Text("type")) : "NONE";
         p.name = Has("name") ? Upper(Text("name")) : "PARKING";
@@ -364,7 +392,7 @@ private:
         ap.fixType = Upper(Text("fixType"));
         ap.fixIdent = Upper(Text("fixIdent"));
         ap.altitudeFeet = Feet("altitude");
-        ap.heading = Value("heading");
+        ap.heading = Angle("heading");
         Airport().approaches.push_back(std::move(ap));
         approach_ = &Airport().approaches.back();
     }
@@ -378,9 +406,9 @@ private:
         leg.fixType = Upper(Text("fixType"));
         leg.fixIdent = Upper(Text("fixIdent"));
         if (Has("magneticCourse"))
-            leg.magneticCourse = Value("magneticCourse");
+            leg.magneticCourse = Angle("magneticCourse");
         else if (Has("trueCourse")) // the header's variation is west positive
-            leg.magneticCourse = std::fmod(Value("trueCourse") + Airport().magvar + 360, 360);
+            leg.magneticCourse = std::fmod(Angle("trueCourse") + Airport().magvar + 360, 360);
         if (Has("rho"))
             leg.rhoMetres = Metres("rho");
         leg.altitudeDescriptor = Upper(Text("altitudeDescriptor"));
@@ -402,8 +430,26 @@ private:
         std::string surface;
     };
 
+    struct RawStart {
+        std::string number, designator, type;
+        GeoPoint position;
+    };
+
+    // The file's own start of a runway end takes the place of the computed end in the start list.
+    void KeepStarts() {
+        for (const RawStart &s : starts_) {
+            if (s.type == "HELIPAD")
+                continue;
+            for (SceneryRunway &r : airport_->runways)
+                for (SceneryRunwayEnd *end : {&r.primary, &r.secondary})
+                    if (!end->start && end->number == s.number && end->designator == s.designator)
+                        end->start = s.position;
+        }
+    }
+
     // Paths refer to points, spots and names by their index attributes: to file order here.
     void EndAirport() {
+        KeepStarts();
         for (const RawPath &raw : paths_) {
             auto start = pointNumbers_.find(raw.start);
             const std::map<std::string, int> &ends = raw.type == "PARKING" ? parkingNumbers_ : pointNumbers_;
@@ -445,6 +491,7 @@ private:
     SceneryApproach *approach_ = nullptr;
     std::map<std::string, int> pointNumbers_, parkingNumbers_, nameNumbers_;
     std::vector<RawPath> paths_;
+    std::vector<RawStart> starts_;
     int fences_ = 0;
 };
 

@@ -57,6 +57,9 @@ struct SceneryRunwayEnd {
     GeoPoint position;                   // the end of the drawn runway
     double heading = 0;                  // true, towards the other end
     double displacedThresholdMetres = 0; // the landing threshold lies this far inside the end
+
+    // The start position a pilot's file gives for the end; without one the start is the end.
+    std::optional<GeoPoint> start = std::nullopt;
 };
 
 struct SceneryRunway {

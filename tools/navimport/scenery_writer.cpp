@@ -155,7 +155,7 @@ GeoPoint Midpoint(GeoPoint a, GeoPoint b) {
 void WriteStart(FileLines &f, const std::string &type, const SceneryRunwayEnd &end, double altMetres) {
     f.Open("Start", {{"type", type}});
     f.Pair({"number", end.number}, {"designator", end.designator});
-    f.Position(end.position);
+    f.Position(end.start.value_or(end.position));
     f.Attr("alt", Metres(altMetres));
     f.Attr("heading", HeadingText(end.heading));
     f.EndEmpty();

@@ -1,0 +1,134 @@
+#include "converted_approaches.h"
+
+#include "approaches.h"
+#include "nav_lines.h"
+#include "navaid_index.h"
+#include "scenery_build.h"
+#include "scenery_fit.h"
+
+#include "platform/numbers.h"
+#include "platform/runtime_error.h"
+#include "platform/text_files.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <tuple>
+
+namespace qelvar::import {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Degrees and minutes as the kit's nav files write them: west and south when either is negative.
+double Degrees(const std::string &degrees, const std::string &minutes) {
+    double d = ParseDecimal(degrees), m = ParseDecimal(minutes);
+    double value = std::fabs(d) + std::fabs(m) / 60;
+    return d < 0 || m < 0 ? -value : value;
+}
+
+// The two stations nearest the airport within reach, as the bundled files choose them: idents that
+// two of them share are passed over, so that every transition names one place.
+std::vector<TransitionStart> TransitionStartsNear(GeoPoint centre, const NavaidIndex &index) {
+    double reach = kNavaidReachNm * kMetresPerNm;
+    std::vector<std::pair<double, TransitionStart>> stations;
+    for (int code : {3, 2})
+        for (const NavAid *a : index.StationsWithin(centre, reach, code))
+            stations.push_back({DistanceMetres(centre.lat, centre.lon, a->lat, a->lon),
+                                {code == 3 ? "VOR" : "NDB", a->ident, {a->lon, a->lat}}});
+    std::stable_sort(stations.begin(), stations.end(), [](const auto &x, const auto &y) {
+        return std::tie(x.first, x.second.ident) < std::tie(y.first, y.second.ident);
+    });
+    std::vector<TransitionStart> starts;
+    std::set<std::string> taken;
+    for (const auto &[d, station] : stations)
+        if (starts.size() < 2 && taken.insert(station.ident).second)
+            starts.push_back(station);
+    return starts;
+}
+
+// The header's variation is west positive in 0 ... 360; the approaches take it east positive.
+double VariationEast(double headerMagvar) {
+    double east = std::fmod(-headerMagvar, 360.0);
+    return east <= -180 ? east + 360 : east > 180 ? east - 360 : east;
+}
+
+const SceneryIls *IlsOf(const SceneryRunway &r, RunwayEndSide side) {
+    for (const SceneryIls &i : r.ils)
+        if (i.end == side && !i.backCourse)
+            return &i;
+    return nullptr;
+}
+
+} // namespace
+
+std::vector<NavAid> ReadKitStations(const fs::path &file, int code) {
+    std::vector<NavAid> stations;
+    std::vector<std::string> lines;
+    try {
+        lines = ReadTextLines(file);
+    } catch (const RuntimeError &) {
+        return stations;
+    }
+    for (const std::string &line : lines) {
+        std::vector<std::string> f = SplitFields(line, ';');
+        if (f.size() < 7 || f[6].empty())
+            continue;
+        try {
+            NavAid a;
+            a.code = code;
+            a.lon = Degrees(f[1], f[2]);
+            a.lat = Degrees(f[3], f[4]);
+            a.ident = f[6];
+            if (std::fabs(a.lat) <= 90 && std::fabs(a.lon) <= 180)
+                stations.push_back(std::move(a));
+        } catch (const RuntimeError &) {
+            // a comment or a broken line: not a station
+        }
+    }
+    return stations;
+}
+
+std::vector<std::string> SynthesizeApproaches(SceneryAirportModel &a, const std::vector<NavAid> &stations) {
+    std::vector<std::string> names;
+    if (!a.approaches.empty())
+        return names;
+    NavaidIndex index(stations, {});
+    std::vector<TransitionStart> starts = TransitionStartsNear(a.position, index);
+    double thresholdFeet = a.altMetres / 0.3048, variationEast = VariationEast(a.magvar);
+    std::set<std::string> idents;
+    for (const SceneryWaypoint &w : a.waypoints)
+        idents.insert(w.ident);
+    for (const SceneryRunway &r : a.runways) {
+        if (r.startType != "RUNWAY")
+            continue;
+        for (RunwayEndSide side : {RunwayEndSide::Primary, RunwayEndSide::Secondary}) {
+            const SceneryRunwayEnd &end = side == RunwayEndSide::Primary ? r.primary : r.secondary;
+            std::string endName = RunwayEndName(end.number, end.designator);
+            if (endName.empty() || a.approaches.size() == SceneryCapacities::kApproaches)
+                continue;
+            FinalApproachCourse final{"GPS",        end.number,   end.designator, endName,
+                                      end.position, end.position, end.heading,    ""};
+            if (const SceneryIls *ils = IlsOf(r, side)) {
+                final.type = "ILS";
+                final.courseOrigin = ils->position;
+                final.trueCourse = std::fmod(ils->heading + 360, 360);
+                final.localizerIdent = ils->ident;
+            }
+            StraightInApproach built = BuildStraightInApproach(final, thresholdFeet, variationEast, starts);
+            a.approaches.push_back(std::move(built.approach));
+            names.push_back(final.type + " " + endName);
+            for (SceneryWaypoint &w : built.fixes)
+                if (idents.insert(w.ident).second)
+                    a.waypoints.push_back(std::move(w));
+        }
+    }
+    if (!a.approaches.empty())
+        for (const TransitionStart &t : starts)
+            if (idents.insert(t.ident).second)
+                a.waypoints.push_back({t.fixType, t.ident, t.position});
+    return names;
+}
+
+} // namespace qelvar::import
