@@ -258,7 +258,9 @@ TEST(SceneryConverter, AnAirportWithoutApproachesGetsTheSynthesizedOnes) {
     folder.Write("vor.nav", "VOR-DME;7;45.00;47;30.00;NEAR;NER;112.00\r\nVOR;20;0;10;0;FAR;FAR;113.00\r\n");
     folder.Write("ndb.nav", "NDB;7;30;47;40.00;CLOSE;CL;400\r\n");
     folder.Write("own.xml", AirportXml("XAPP", "<Ils lat=\"N47 30.00\" lon=\"E7 31.00\" heading=\"270\" "
-                                               "end=\"SECONDARY\" ident=\"IAPP\" frequency=\"110.1\"/>\n"));
+                                               "end=\"SECONDARY\" ident=\"IAPP\" frequency=\"110.1\">\n"
+                                               "<GlideSlope lat=\"N47 30.00\" lon=\"E7 31.00\" pitch=\"3.00\"/>\n"
+                                               "</Ils>\n"));
     ConversionResult result = ConvertSceneryFile(folder.Path() / "own.xml", folder.Path(), folder.Path());
     ASSERT_TRUE(result.written) << result.message;
     EXPECT_EQ(result.notes.at(0), "XAPP brings no approaches: the kit synthesized 2 straight-in approaches "
@@ -286,7 +288,7 @@ TEST(SceneryConverter, RhoIsWrittenInNauticalMilesWithItsUnit) {
         "</Approach>\n</Airport>\n</FSData>";
     folder.Write("rho.xml", xml);
     ASSERT_TRUE(ConvertSceneryFile(folder.Path() / "rho.xml", folder.Path()).written);
-    EXPECT_NE(folder.Read("FSXFiles/XRHO.xml").find("\r\nrho=\"2.000N\"\r\n"), std::string::npos);
+    EXPECT_NE(folder.Read("FSXFiles/XRHO.xml").find("\r\nrho=\"2.0N\"\r\n"), std::string::npos);
 }
 
 // An installed kit is read, never written: the airport goes to the user's own folder, where the

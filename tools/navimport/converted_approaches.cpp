@@ -54,13 +54,6 @@ double VariationEast(double headerMagvar) {
     return east <= -180 ? east + 360 : east > 180 ? east - 360 : east;
 }
 
-const SceneryIls *IlsOf(const SceneryRunway &r, RunwayEndSide side) {
-    for (const SceneryIls &i : r.ils)
-        if (i.end == side && !i.backCourse)
-            return &i;
-    return nullptr;
-}
-
 } // namespace
 
 std::vector<NavAid> ReadKitStations(const fs::path &file, int code) {
@@ -95,39 +88,16 @@ std::vector<std::string> SynthesizeApproaches(SceneryAirportModel &a, const std:
     if (!a.approaches.empty())
         return names;
     NavaidIndex index(stations, {});
-    std::vector<TransitionStart> starts = TransitionStartsNear(a.position, index);
-    double thresholdFeet = a.altMetres / 0.3048, variationEast = VariationEast(a.magvar);
-    std::set<std::string> idents;
-    for (const SceneryWaypoint &w : a.waypoints)
-        idents.insert(w.ident);
-    for (const SceneryRunway &r : a.runways) {
-        if (r.startType != "RUNWAY")
-            continue;
-        for (RunwayEndSide side : {RunwayEndSide::Primary, RunwayEndSide::Secondary}) {
-            const SceneryRunwayEnd &end = side == RunwayEndSide::Primary ? r.primary : r.secondary;
-            std::string endName = RunwayEndName(end.number, end.designator);
-            if (endName.empty() || a.approaches.size() == SceneryCapacities::kApproaches)
-                continue;
-            FinalApproachCourse final{"GPS",        end.number,   end.designator, endName,
-                                      end.position, end.position, end.heading,    ""};
-            if (const SceneryIls *ils = IlsOf(r, side)) {
-                final.type = "ILS";
-                final.courseOrigin = ils->position;
-                final.trueCourse = std::fmod(ils->heading + 360, 360);
-                final.localizerIdent = ils->ident;
-            }
-            StraightInApproach built = BuildStraightInApproach(final, thresholdFeet, variationEast, starts);
-            a.approaches.push_back(std::move(built.approach));
-            names.push_back(final.type + " " + endName);
-            for (SceneryWaypoint &w : built.fixes)
-                if (idents.insert(w.ident).second)
-                    a.waypoints.push_back(std::move(w));
-        }
-    }
-    if (!a.approaches.empty())
-        for (const TransitionStart &t : starts)
-            if (idents.insert(t.ident).second)
-                a.waypoints.push_back({t.fixType, t.ident, t.position});
+    // The bundled airports' rules, as for an airport with scheduled service: a pilot's airport gets
+    // an approach at every runway end, ILS where its file gives a localizer with glide slope.
+    ApproachSite site;
+    site.thresholdFeet = a.altMetres / 0.3048;
+    site.variationEast = VariationEast(a.magvar);
+    site.scheduledService = true;
+    site.starts = TransitionStartsNear(a.position, index);
+    SynthesizeApproaches(a, site);
+    for (const SceneryApproach &ap : a.approaches)
+        names.push_back(ap.type + " " + RunwayEndName(ap.runway, ap.designator));
     return names;
 }
 

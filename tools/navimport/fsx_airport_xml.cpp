@@ -242,6 +242,14 @@ private:
                                       Metres("biasZ"), Metres("spacing"), Value("pitch", 3)});
         else if (name == "Ils" && runway_)
             StartIls();
+        else if (name == "GlideSlope" && runway_ && Inside("Ils") && !runway_->ils.empty()) {
+            runway_->ils.back().glideSlope = true;
+            runway_->ils.back().glidePathDegrees = Value("pitch", 3, 90);
+        } else if (name == "Dme" && runway_ && Inside("Ils") && !runway_->ils.empty())
+            runway_->ils.back().dme = Position();
+        else if (name == "OffsetThreshold" && runway_)
+            (End() == RunwayEndSide::Secondary ? runway_->secondary : runway_->primary).displacedThresholdMetres =
+                Metres("length");
         else if (name == "Start" && Has("lat") && Has("lon")) // a start without a position keeps the end
             starts_.push_back({PaddedNumber(Upper(Text("number"))), FullDesignator(Upper(Text("designator"))),
                                Upper(Text("type")), Position()});
