@@ -235,8 +235,12 @@ void QtCanvas::Circle(int x, int y, int r) {
     if (r * unitsPerTwip_ < 0.5) {
         // A wide pen round a tiny circle is a dot as wide as the pen.
         const QImage &dot = Dot(0, 0);
-        p.drawImage(QPointF(x * unitsPerTwip_ - dot.width() / 2.0, y * unitsPerTwip_ - dot.height() / 2.0),
-                    dot);
+        if (image_)
+            BlendStamp(dot, qRound(x * unitsPerTwip_ - dot.width() / 2.0),
+                       qRound(y * unitsPerTwip_ - dot.height() / 2.0));
+        else
+            p.drawImage(
+                QPointF(x * unitsPerTwip_ - dot.width() / 2.0, y * unitsPerTwip_ - dot.height() / 2.0), dot);
         return;
     }
     QPointF centre(x * unitsPerTwip_, y * unitsPerTwip_);
