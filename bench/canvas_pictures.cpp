@@ -142,15 +142,17 @@ Difference Differences(const QString &oldFile, const QString &newFile) {
     return d;
 }
 
-// The 80 x 60 pixels round a point of both pictures, side by side, four times enlarged.
+// The 80 x 60 pixels round a point (inside the picture) of both pictures, side by side, four times enlarged.
 void WriteCloseUp(const QString &oldFile, const QString &newFile, QPoint at, const QString &out) {
-    QRect area(at.x() - 40, at.y() - 30, 80, 60);
+    QImage oldImage(oldFile), newImage(newFile);
+    QRect area(std::clamp(at.x() - 40, 0, std::max(0, oldImage.width() - 80)),
+               std::clamp(at.y() - 30, 0, std::max(0, oldImage.height() - 60)), 80, 60);
     QImage pair(2 * 4 * area.width() + 8, 4 * area.height(), QImage::Format_RGB32);
     pair.fill(Qt::red);
     QPainter painter(&pair);
-    painter.drawImage(QRect(0, 0, 4 * area.width(), 4 * area.height()), QImage(oldFile).copy(area));
+    painter.drawImage(QRect(0, 0, 4 * area.width(), 4 * area.height()), oldImage.copy(area));
     painter.drawImage(QRect(4 * area.width() + 8, 0, 4 * area.width(), 4 * area.height()),
-                      QImage(newFile).copy(area));
+                      newImage.copy(area));
     painter.end();
     pair.save(out);
 }
