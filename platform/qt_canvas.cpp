@@ -13,7 +13,8 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 constexpr double kTwipsPerPoint = 20.0;
-constexpr int kDotPhases = 4; // positions of a stamped dot within a pixel, each way
+constexpr int kDotPhases = 4;         // positions of a stamped dot within a pixel, each way
+constexpr size_t kMostCopies = 5'000; // rings or figures kept (a few MB); past that they start anew
 
 QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
@@ -256,15 +257,15 @@ void QtCanvas::Circle(int x, int y, int r) {
 
 void QtCanvas::StampRing(QPointF centre, double radius) {
     // The ring is drawn once into a transparent image at the same place within a pixel, and copied
-    // onto the picture at whole pixels: the pen blends each pixel once either way, so the pixels are
-    // the ones the painter would give.
+    // onto the picture at whole pixels. The pixels are the painter's but where its pen blends one
+    // twice (a few at the joints of a ring's segments): the copy blends those once.
     double left = std::floor(centre.x()), top = std::floor(centre.y());
     RingKey key{state_.color, state_.lineWidth,  state_.lineStyle,
                 radius,       centre.x() - left, centre.y() - top};
     auto found = rings_.find(key);
     int margin = static_cast<int>(std::ceil(radius + state_.lineWidth * unitsPerPixel_)) + 2;
     if (found == rings_.end()) {
-        if (rings_.size() > 20'000)
+        if (rings_.size() > kMostCopies)
             rings_.clear();
         QImage ring(2 * margin + 1, 2 * margin + 1, QImage::Format_ARGB32_Premultiplied);
         ring.fill(Qt::transparent);
@@ -327,7 +328,7 @@ bool QtCanvas::StampSmallFigure() {
     int margin = static_cast<int>(std::ceil(state_.lineWidth * unitsPerPixel_)) + 2;
     auto found = figures_.find(key);
     if (found == figures_.end()) {
-        if (figures_.size() > 20'000)
+        if (figures_.size() > kMostCopies)
             figures_.clear();
         QImage figure(static_cast<int>(std::ceil(right - originX)) + 1 + 2 * margin,
                       static_cast<int>(std::ceil(bottom - originY)) + 1 + 2 * margin,
