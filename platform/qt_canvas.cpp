@@ -83,6 +83,7 @@ void QtCanvas::ApplyPen() {
     }
     painter_->setPen(found->second);
     color_ = found->second.color();
+    colorRgb_ = color_.rgba();
     penDirty_ = false;
 }
 
@@ -175,8 +176,13 @@ void QtCanvas::Point(int x, int y) {
     int top = static_cast<int>(std::floor(y * unitsPerTwip_));
     if (pixels_) {
         // The raster painter draws straight into the same pixels, so the order of drawing holds.
-        QRgb rgb = color_.rgba();
+        QRgb rgb = colorRgb_;
         qsizetype stride = image_->bytesPerLine();
+        if (size == 1) { // the usual case: the world map has tens of thousands of them
+            if (left >= 0 && top >= 0 && left < image_->width() && top < image_->height())
+                reinterpret_cast<QRgb *>(pixels_ + top * stride)[left] = rgb;
+            return;
+        }
         for (int row = std::max(0, top); row < std::min(image_->height(), top + size); ++row) {
             auto *line = reinterpret_cast<QRgb *>(pixels_ + row * stride);
             for (int column = std::max(0, left); column < std::min(image_->width(), left + size); ++column)

@@ -124,6 +124,7 @@ private:
     };
     std::unordered_map<FigureKey, QImage, FigureKeyHash> figures_;
     QColor color_{Qt::black};
+    QRgb colorRgb_ = 0xff000000; // color_ as a pixel
     bool penDirty_ = true;
     std::map<std::tuple<std::string, int, bool>, FontLabels> fonts_; // entries never move
     const QFont *currentFont_ = nullptr;                             // the painter's font
