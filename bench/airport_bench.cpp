@@ -4,7 +4,9 @@
 // the benchmark); without one, a made-up hub of the size of a large real airport is written.
 #include "airports/chart_frame.h"
 #include "airports/redraw_airport.h"
+#include "bench_scenes.h"
 #include "platform/qt_canvas.h"
+#include "platform/recording_canvas.h"
 #include "scenery/diagram_rows.h"
 #include "scenery/dispatch.h"
 #include "support/synthetic_scenery.h"
@@ -112,10 +114,47 @@ void DrawOnly(benchmark::State &state) {
 }
 BENCHMARK(DrawOnly)->Arg(1)->Arg(4)->Arg(10)->Unit(benchmark::kMillisecond);
 
+// One bundled hub at a zoom, parking spots and taxi labels on: on the Qt canvas as the window draws
+// it (HubDrawQt/ICAO/ZOOM), and on the recording canvas for the logic alone (HubDrawRecording/...).
+void HubDrawQt(benchmark::State &state, const char *ident) {
+    qelvar::SceneryAirport &airport = qelvar::bench::HubDiagram(ident);
+    qelvar::QtCanvas canvas(qelvar::kChartWidth, qelvar::kChartHeight);
+    qelvar::DiagramView view = qelvar::bench::HubView(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        qelvar::RedrawAirport(canvas, airport, view);
+        benchmark::DoNotOptimize(canvas.Image().constBits());
+    }
+}
+
+void HubDrawRecording(benchmark::State &state, const char *ident) {
+    qelvar::SceneryAirport &airport = qelvar::bench::HubDiagram(ident);
+    qelvar::RecordingCanvas canvas;
+    qelvar::DiagramView view = qelvar::bench::HubView(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        canvas.calls.clear();
+        qelvar::RedrawAirport(canvas, airport, view);
+        benchmark::DoNotOptimize(canvas.calls.data());
+    }
+    state.counters["calls"] = static_cast<double>(canvas.calls.size());
+}
+
+void RegisterHubs() {
+    using Draw = void (*)(benchmark::State &, const char *);
+    for (auto [name, draw] : {std::pair<const char *, Draw>{"HubDrawQt", HubDrawQt},
+                              std::pair<const char *, Draw>{"HubDrawRecording", HubDrawRecording}})
+        for (const char *hub : qelvar::bench::kHubs) {
+            auto *b = benchmark::RegisterBenchmark((std::string(name) + "/" + hub).c_str(), draw, hub);
+            for (int zoom : qelvar::bench::kHubZooms)
+                b->Arg(zoom);
+            b->Unit(benchmark::kMillisecond);
+        }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
+    RegisterHubs();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

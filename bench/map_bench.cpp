@@ -1,6 +1,7 @@
 // The map's redraw at every scale on the bundled data with every layer on, on the recording
 // canvas (the logic alone) and on the Qt canvas (real pixels); the mouse read-out; and loading
 // all nav files. Run: QT_QPA_PLATFORM=offscreen build/bench/map_bench
+#include "bench_scenes.h"
 #include "maps/mainwindow/form2.h"
 #include "maps/mapview/redraw.h"
 #include "maps/navdata/loading_sequence.h"
@@ -13,33 +14,9 @@
 namespace qelvar {
 namespace {
 
-NavDatabase &BundledData() {
-    static NavDatabase *db = [] {
-        auto *loaded = new NavDatabase;
-        RecordingMessageSink sink;
-        HeadlessStartupScreen screen;
-        std::string step;
-        RunLoadingSequence(*loaded, QELVAR_DATA_DIR, sink, screen, step);
-        loaded->LayerFlags.Intersections = true; // every layer on
-        return loaded;
-    }();
-    return *db;
-}
-
-// The view at a scale, centred on Frankfurt (50 02 N, 8 34 E) except at the world view.
-MapView ViewAt(int32_t scale) {
-    MapView view;
-    if (scale == 5000)
-        return view;
-    view.ScaleX = view.ScaleY = scale;
-    view.OriginX = (38'880'000 + 8 * 216'000 + 34 * 3'600) - 7'780 * scale;
-    view.OriginY = (19'440'000 - 50 * 216'000 - 2 * 3'600) - 3'990 * scale;
-    return view;
-}
-
 template <typename CanvasType> void Redraw(benchmark::State &state, CanvasType &canvas) {
-    NavDatabase &db = BundledData();
-    MapView view = ViewAt(static_cast<int32_t>(state.range(0)));
+    NavDatabase &db = bench::BundledNavData();
+    MapView view = bench::MapViewAt(static_cast<int32_t>(state.range(0)));
     HitList hits;
     RoutePointTable route{};
     RecordingMessageSink sink;
@@ -62,12 +39,12 @@ void RedrawRecording(benchmark::State &state) {
 }
 
 void RedrawQt(benchmark::State &state) {
-    QtCanvas canvas(15'615, 7'815);
+    QtCanvas canvas(bench::kMapWidth, bench::kMapHeight);
     Redraw(state, canvas);
 }
 
 void Scales(benchmark::internal::Benchmark *b) {
-    for (int scale : {5000, 2500, 1250, 625, 312, 156, 78, 40, 20, 10, 5, 2})
+    for (int32_t scale : bench::kMapScales)
         b->Arg(scale);
 }
 
@@ -75,7 +52,7 @@ BENCHMARK(RedrawRecording)->Apply(Scales)->Unit(benchmark::kMillisecond);
 BENCHMARK(RedrawQt)->Apply(Scales)->Unit(benchmark::kMillisecond);
 
 void MouseMove(benchmark::State &state) {
-    NavDatabase &db = BundledData();
+    NavDatabase &db = bench::BundledNavData();
     RecordingMessageSink sink;
     RecordingLauncher launcher;
     Form2 form(db, {sink, launcher, ".", [] {}});

@@ -13,6 +13,8 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 constexpr double kTwipsPerPoint = 20.0;
+constexpr int kDotPhases = 4;         // positions of a stamped dot within a pixel, each way
+constexpr size_t kMostCopies = 5'000; // rings or figures kept (a few MB); past that they start anew
 
 QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
@@ -106,20 +108,38 @@ void QtCanvas::ApplyPen() {
             style = Qt::DashLine;
         else if (state_.lineStyle == LineStyle::Dot)
             style = Qt::DotLine;
-        QPen pen(ToQColor(state_.color), std::max(1, state_.lineWidth) * unitsPerPixel_, style, Qt::RoundCap,
+        // Wide solid lines on the picture are drawn flat-ended, their round ends stamped on after
+        // (see FlushLines): Qt draws round-capped wide lines several times slower.
+        Qt::PenCapStyle cap = StampsLineEnds() ? Qt::FlatCap : Qt::RoundCap;
+        QPen pen(ToQColor(state_.color), std::max(1, state_.lineWidth) * unitsPerPixel_, style, cap,
                  Qt::RoundJoin);
         pen.setCosmetic(true); // widths are device pixels already; the cosmetic stroker is the fast one
         found = pens_.emplace(key, pen).first;
     }
     painter_->setPen(found->second);
     color_ = found->second.color();
+    colorRgb_ = color_.rgba();
     penDirty_ = false;
+}
+
+bool QtCanvas::StampsLineEnds() const {
+    return image_ && state_.lineWidth > 1 && state_.lineStyle == LineStyle::Solid;
 }
 
 void QtCanvas::FlushLines() {
     if (pendingLines_.empty())
         return;
-    Painter().drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size()));
+    if (StampSmallFigure()) {
+        pendingLines_.clear();
+        return;
+    }
+    QPainter &p = Painter();
+    p.drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size()));
+    if (StampsLineEnds())
+        for (const QLineF &line : pendingLines_) {
+            StampDot(line.p1());
+            StampDot(line.p2());
+        }
     pendingLines_.clear();
 }
 
@@ -175,7 +195,10 @@ void QtCanvas::SetFill(Rgb color, FillStyle style) {
 }
 
 void QtCanvas::SetFontName(const std::string &name) {
+    if (name == state_.fontName)
+        return;
     state_.fontName = name;
+    lastFont_ = nullptr;
 }
 
 void QtCanvas::Point(int x, int y) {
@@ -188,8 +211,13 @@ void QtCanvas::Point(int x, int y) {
     int top = static_cast<int>(std::floor(y * unitsPerTwip_));
     if (pixels_) {
         // The raster painter draws straight into the same pixels, so the order of drawing holds.
-        QRgb rgb = color_.rgba();
+        QRgb rgb = colorRgb_;
         qsizetype stride = image_->bytesPerLine();
+        if (size == 1) { // the usual case: the world map has tens of thousands of them
+            if (left >= 0 && top >= 0 && left < image_->width() && top < image_->height())
+                reinterpret_cast<QRgb *>(pixels_ + top * stride)[left] = rgb;
+            return;
+        }
         for (int row = std::max(0, top); row < std::min(image_->height(), top + size); ++row) {
             auto *line = reinterpret_cast<QRgb *>(pixels_ + row * stride);
             for (int column = std::max(0, left); column < std::min(image_->width(), left + size); ++column)
@@ -208,7 +236,13 @@ void QtCanvas::Line(int x1, int y1, int x2, int y2) {
         // nothing). Thin ones are left to the stroker: the map's polylines have thousands of them,
         // inside lines that cover them anyway.
         FlushLines();
-        Painter().drawPoint(QPointF(x1 * unitsPerTwip_, y1 * unitsPerTwip_));
+        QPointF at(x1 * unitsPerTwip_, y1 * unitsPerTwip_);
+        if (StampsLineEnds()) {
+            Painter();
+            StampDot(at);
+        } else {
+            Painter().drawPoint(at);
+        }
         return;
     }
     Painter(); // applies a changed pen before the line waits for it
@@ -247,20 +281,139 @@ void QtCanvas::Circle(int x, int y, int r) {
     }
     if (r * unitsPerTwip_ < 0.5) {
         // A wide pen round a tiny circle is a dot as wide as the pen.
-        const QImage &dot = Dot();
-        p.drawImage(QPointF(x * unitsPerTwip_ - dot.width() / 2.0, y * unitsPerTwip_ - dot.height() / 2.0),
-                    dot);
+        const QImage &dot = Dot(0, 0);
+        if (image_)
+            BlendStamp(dot, qRound(x * unitsPerTwip_ - dot.width() / 2.0),
+                       qRound(y * unitsPerTwip_ - dot.height() / 2.0));
+        else
+            p.drawImage(
+                QPointF(x * unitsPerTwip_ - dot.width() / 2.0, y * unitsPerTwip_ - dot.height() / 2.0), dot);
+        return;
+    }
+    QPointF centre(x * unitsPerTwip_, y * unitsPerTwip_);
+    if (image_ && state_.fillStyle == FillStyle::Transparent && r * unitsPerTwip_ >= 1.5) {
+        StampRing(centre, r * unitsPerTwip_);
         return;
     }
     if (state_.fillStyle == FillStyle::Solid)
         p.setBrush(ToQColor(state_.fillColor));
-    p.drawEllipse(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), r * unitsPerTwip_, r * unitsPerTwip_);
+    p.drawEllipse(centre, r * unitsPerTwip_, r * unitsPerTwip_);
     p.setBrush(Qt::NoBrush);
 }
 
-const QImage &QtCanvas::Dot() {
+void QtCanvas::StampRing(QPointF centre, double radius) {
+    // The ring is drawn once into a transparent image at the same place within a pixel, and copied
+    // onto the picture at whole pixels. The pixels are the painter's but where its pen blends one
+    // twice (a few at the joints of a ring's segments): the copy blends those once.
+    double left = std::floor(centre.x()), top = std::floor(centre.y());
+    RingKey key{state_.color, state_.lineWidth,  state_.lineStyle,
+                radius,       centre.x() - left, centre.y() - top};
+    auto found = rings_.find(key);
+    int margin = static_cast<int>(std::ceil(radius + state_.lineWidth * unitsPerPixel_)) + 2;
+    if (found == rings_.end()) {
+        if (rings_.size() > kMostCopies)
+            rings_.clear();
+        QImage ring(2 * margin + 1, 2 * margin + 1, QImage::Format_ARGB32_Premultiplied);
+        ring.fill(Qt::transparent);
+        QPainter painter(&ring);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(painter_->pen());
+        painter.drawEllipse(QPointF(margin + key.phaseX, margin + key.phaseY), radius, radius);
+        painter.end();
+        found = rings_.emplace(key, std::move(ring)).first;
+    }
+    BlendStamp(found->second, static_cast<int>(left) - margin, static_cast<int>(top) - margin);
+}
+
+void QtCanvas::BlendStamp(const QImage &stamp, int left, int top) {
+    // Source over, with the rounding of the raster painter (x * a / 255 rounded, two channels at a
+    // time), so a copied figure gives the pixels that QPainter::drawImage would.
+    auto byteMul = [](uint x, uint a) {
+        uint t = (x & 0xff00ff) * a;
+        t = ((t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+        x = ((x >> 8) & 0xff00ff) * a;
+        x = (x + ((x >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+        return x | t;
+    };
+    qsizetype stride = image_->bytesPerLine();
+    int firstRow = std::max(0, -top), lastRow = std::min(stamp.height(), image_->height() - top);
+    int firstColumn = std::max(0, -left), lastColumn = std::min(stamp.width(), image_->width() - left);
+    for (int row = firstRow; row < lastRow; ++row) {
+        auto *from = reinterpret_cast<const QRgb *>(stamp.constScanLine(row));
+        auto *to = reinterpret_cast<QRgb *>(pixels_ + (top + row) * stride) + left;
+        for (int column = firstColumn; column < lastColumn; ++column) {
+            uint s = from[column];
+            if (s == 0)
+                continue;
+            to[column] = s + byteMul(to[column], 255 - qAlpha(s));
+        }
+    }
+}
+
+bool QtCanvas::StampSmallFigure() {
+    constexpr size_t kMostLines = 4;
+    constexpr double kLargestSide = 24; // device units
+    if (!image_ || StampsLineEnds() || pendingLines_.size() > kMostLines)
+        return false;
+    double left = pendingLines_[0].x1(), top = pendingLines_[0].y1(), right = left, bottom = top;
+    for (const QLineF &line : pendingLines_) {
+        left = std::min({left, line.x1(), line.x2()});
+        right = std::max({right, line.x1(), line.x2()});
+        top = std::min({top, line.y1(), line.y2()});
+        bottom = std::max({bottom, line.y1(), line.y2()});
+    }
+    if (right - left > kLargestSide || bottom - top > kLargestSide)
+        return false;
+    // The figure relative to the whole pixel at its top-left corner: the same figure at the same
+    // place within a pixel is the same picture.
+    double originX = std::floor(left), originY = std::floor(top);
+    FigureKey key{state_.color, state_.lineWidth, state_.lineStyle, {}};
+    for (const QLineF &line : pendingLines_)
+        key.points.insert(key.points.end(), {line.x1() - originX, line.y1() - originY, line.x2() - originX,
+                                             line.y2() - originY});
+    int margin = static_cast<int>(std::ceil(state_.lineWidth * unitsPerPixel_)) + 2;
+    auto found = figures_.find(key);
+    if (found == figures_.end()) {
+        if (figures_.size() > kMostCopies)
+            figures_.clear();
+        QImage figure(static_cast<int>(std::ceil(right - originX)) + 1 + 2 * margin,
+                      static_cast<int>(std::ceil(bottom - originY)) + 1 + 2 * margin,
+                      QImage::Format_ARGB32_Premultiplied);
+        figure.fill(Qt::transparent);
+        QPainter painter(&figure);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(Painter().pen());
+        std::vector<QLineF> moved;
+        for (const QLineF &line : pendingLines_)
+            moved.push_back(line.translated(margin - originX, margin - originY));
+        painter.drawLines(moved.data(), static_cast<int>(moved.size()));
+        painter.end();
+        found = figures_.emplace(std::move(key), std::move(figure)).first;
+    }
+    Painter();
+    BlendStamp(found->second, static_cast<int>(originX) - margin, static_cast<int>(originY) - margin);
+    return true;
+}
+
+size_t QtCanvas::FigureKeyHash::operator()(const FigureKey &k) const {
+    size_t h = (static_cast<size_t>(k.color.r) << 16 | k.color.g << 8 | k.color.b) ^
+               (static_cast<size_t>(k.width) << 40) ^ (static_cast<size_t>(k.style) << 56);
+    for (double v : k.points)
+        h = h * 1'000'003 ^ std::hash<double>()(v);
+    return h;
+}
+
+size_t QtCanvas::RingKeyHash::operator()(const RingKey &k) const {
+    size_t h = std::hash<double>()(k.radius) ^ (std::hash<double>()(k.phaseX) << 1) ^
+               (std::hash<double>()(k.phaseY) << 2);
+    return h ^ (static_cast<size_t>(k.color.r) << 16 | k.color.g << 8 | k.color.b) ^
+           (static_cast<size_t>(k.width) << 40) ^ (static_cast<size_t>(k.style) << 56);
+}
+
+const QImage &QtCanvas::Dot(int phaseX, int phaseY) {
     uint64_t key = (uint64_t{state_.color.r} << 40) | (uint64_t{state_.color.g} << 32) |
-                   (uint64_t{state_.color.b} << 24) | static_cast<uint16_t>(state_.lineWidth);
+                   (uint64_t{state_.color.b} << 24) | (uint64_t(phaseX) << 20) | (uint64_t(phaseY) << 16) |
+                   static_cast<uint16_t>(state_.lineWidth);
     auto found = dots_.find(key);
     if (found != dots_.end())
         return found->second;
@@ -272,12 +425,34 @@ const QImage &QtCanvas::Dot() {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ToQColor(state_.color));
-    painter.drawEllipse(QPointF(size / 2.0, size / 2.0), diameter / 2, diameter / 2);
+    painter.drawEllipse(
+        QPointF(size / 2.0 + phaseX / double(kDotPhases), size / 2.0 + phaseY / double(kDotPhases)),
+        diameter / 2, diameter / 2);
     painter.end();
     return dots_.emplace(key, std::move(dot)).first->second;
 }
 
+void QtCanvas::StampDot(QPointF centre) {
+    // The dot is drawn at the quarter pixel nearest to the centre, and copied to whole pixels.
+    double half = (std::ceil(state_.lineWidth * unitsPerPixel_) + 2) / 2; // as in Dot
+    double left = centre.x() - half, top = centre.y() - half;
+    int quartersX = static_cast<int>(std::lround(left * kDotPhases));
+    int quartersY = static_cast<int>(std::lround(top * kDotPhases));
+    int phaseX = ((quartersX % kDotPhases) + kDotPhases) % kDotPhases;
+    int phaseY = ((quartersY % kDotPhases) + kDotPhases) % kDotPhases;
+    BlendStamp(Dot(phaseX, phaseY), (quartersX - phaseX) / kDotPhases, (quartersY - phaseY) / kDotPhases);
+}
+
 QtCanvas::FontLabels &QtCanvas::FontFor(double pointSize, bool bold) {
+    if (lastFont_ && lastPointSize_ == pointSize && lastBold_ == bold)
+        return *lastFont_;
+    lastFont_ = &FindFont(pointSize, bold);
+    lastPointSize_ = pointSize;
+    lastBold_ = bold;
+    return *lastFont_;
+}
+
+QtCanvas::FontLabels &QtCanvas::FindFont(double pointSize, bool bold) {
     int pixels = std::max(1, static_cast<int>(std::lround(pointSize * kTwipsPerPoint * unitsPerTwip_)));
     auto key = std::make_tuple(state_.fontName, pixels, bold);
     auto found = fonts_.find(key);

@@ -80,9 +80,20 @@ private:
     // Lines in a row with one pen go to QPainter together; anything else drawn or a change of the
     // pen first sends the lines waiting, so the order of drawing holds.
     void FlushLines();
+    // The font of the current face at a size; the last one found is kept, since labels come in runs.
     FontLabels &FontFor(double pointSize, bool bold);
-    // The dot of the current colour and line width.
-    const QImage &Dot();
+    FontLabels &FindFont(double pointSize, bool bold);
+    // True when lines of the current pen are drawn flat-ended with a round dot stamped on each end.
+    bool StampsLineEnds() const;
+    // The round dot of the current colour and line width, its centre moved right and down by
+    // phaseX and phaseY quarters of a pixel from the middle of the image.
+    const QImage &Dot(int phaseX, int phaseY);
+    // Copies the dot of the current pen centred on a device point, to the nearest quarter pixel.
+    void StampDot(QPointF centre);
+    // Blends a premultiplied copy onto the picture's pixels with its top-left corner at a pixel.
+    void BlendStamp(const QImage &stamp, int left, int top);
+    // Draws the outline of a circle of the current pen, from a copy made for its place within a pixel.
+    void StampRing(QPointF centre, double radius);
 
     std::unique_ptr<QImage> image_;
     uchar *pixels_ = nullptr; // the image's pixels while painting: single points go straight in
@@ -98,13 +109,44 @@ private:
     std::vector<QLineF> pendingLines_;
     // Pens by colour, width and style: layers switch between a few of them for every symbol.
     std::unordered_map<uint64_t, QPen> pens_;
-    // Round dots of a wide pen by colour and width, drawn once and then copied: airport diagrams
-    // draw thousands of them.
+    // Round dots of a wide pen by colour, width and quarter-pixel position, drawn once and then
+    // copied: airport diagrams draw thousands of them, and the ends of their wide lines.
     std::unordered_map<uint64_t, QImage> dots_;
+    // Circle outlines by pen, radius and place within a pixel (device units): the map draws the same
+    // rings round thousands of stations.
+    struct RingKey {
+        Rgb color;
+        int width;
+        LineStyle style;
+        double radius, phaseX, phaseY;
+        friend bool operator==(const RingKey &, const RingKey &) = default;
+    };
+    struct RingKeyHash {
+        size_t operator()(const RingKey &key) const;
+    };
+    std::unordered_map<RingKey, QImage, RingKeyHash> rings_;
+    // Draws the thin lines waiting when they are a few within a small square (the map's symbols),
+    // from a copy made for their place within a pixel; false when they are not.
+    bool StampSmallFigure();
+    struct FigureKey {
+        Rgb color;
+        int width;
+        LineStyle style;
+        std::vector<double> points; // x1 y1 x2 y2 of each line from the figure's top-left pixel
+        friend bool operator==(const FigureKey &, const FigureKey &) = default;
+    };
+    struct FigureKeyHash {
+        size_t operator()(const FigureKey &key) const;
+    };
+    std::unordered_map<FigureKey, QImage, FigureKeyHash> figures_;
     QColor color_{Qt::black};
+    QRgb colorRgb_ = 0xff000000; // color_ as a pixel
     bool penDirty_ = true;
     std::map<std::tuple<std::string, int, bool>, FontLabels> fonts_; // entries never move
     const QFont *currentFont_ = nullptr;                             // the painter's font
+    FontLabels *lastFont_ = nullptr;                                 // what FontFor found last, for these:
+    double lastPointSize_ = 0;
+    bool lastBold_ = false;
 };
 
 } // namespace qelvar

@@ -73,6 +73,72 @@ TEST(QtCanvas, CirclesTakeTheFillStyle) {
     EXPECT_EQ(PixelAtTwips(canvas, 1000, 1000), qRgb(192, 0, 0));
 }
 
+// Short thin lines one by one (each copied from a figure drawn once for its place within a pixel)
+// and the same lines in one long run (drawn by the painter): the same pixels.
+TEST(QtCanvas, CopiedFiguresGiveThePaintersPixels) {
+    auto draw = [](bool oneByOne) {
+        QtCanvas canvas(3000, 3000);
+        canvas.SetColor({0, 0, 160});
+        for (int i = 0; i < 60; ++i) {
+            int x = 40 + (i % 8) * 370 + i, y = 40 + (i / 8) * 370 + 2 * i;
+            canvas.Line(x, y, x + 45 + i, y + 20 - i);
+            if (oneByOne)
+                canvas.SetLineStyle(LineStyle::Solid); // sends the line waiting to the picture
+        }
+        return canvas.Image().copy();
+    };
+    QImage copied = draw(true), painted = draw(false);
+    ASSERT_EQ(copied.size(), painted.size());
+    int different = 0;
+    for (int y = 0; y < copied.height(); ++y)
+        for (int x = 0; x < copied.width(); ++x)
+            different += copied.pixel(x, y) != painted.pixel(x, y);
+    EXPECT_EQ(different, 0);
+}
+
+bool Inked(const QImage &image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 100;
+}
+
+// A wide line ends in a half circle as wide as the line, and a wide line of no length is a round dot.
+TEST(QtCanvas, WideLinesHaveRoundEnds) {
+    QtCanvas canvas(1500, 1500); // 100 x 100 pixels
+    canvas.SetColor({0, 0, 0});
+    canvas.SetLineWidth(9);
+    canvas.Line(20 * 15, 30 * 15, 60 * 15, 30 * 15);
+    canvas.Line(50 * 15, 70 * 15, 50 * 15, 70 * 15);
+    const QImage &image = canvas.Image();
+    struct Pixel {
+        int x, y;
+        bool inked;
+    } pixels[] = {
+        {40, 30, true},  {40, 33, true},  {40, 36, false}, // across the line: 4.5 pixels each side
+        {62, 30, true},  {63, 26, false}, {63, 33, false}, // past the end: round, not square
+        {17, 30, true},  {16, 33, false},                  // the start too
+        {50, 70, true},  {52, 70, true},  {50, 67, true},  // the dot
+        {53, 73, false}, {46, 66, false}, {55, 70, false},
+    };
+    for (const Pixel &p : pixels)
+        EXPECT_EQ(Inked(image, p.x, p.y), p.inked) << p.x << "," << p.y;
+}
+
+// Copied dots, rings and figures are cut at every edge of the picture.
+TEST(QtCanvas, CopiesAreCutAtThePictureEdges) {
+    QtCanvas canvas(1500, 1500);
+    canvas.SetColor({0, 0, 0});
+    for (auto [x, y] : {std::pair{0, 0}, {1500, 0}, {0, 1500}, {1500, 1500}, {-20, 750}, {1520, 750}}) {
+        canvas.SetLineWidth(1);
+        canvas.Circle(x, y, 60);
+        canvas.Line(x - 30, y, x + 30, y + 10);
+        canvas.SetLineWidth(7);
+        canvas.Line(x, y, x, y);
+    }
+    const QImage &image = canvas.Image();
+    for (auto [x, y] : {std::pair{0, 0}, {99, 0}, {0, 99}, {99, 99}, {0, 50}, {99, 50}})
+        EXPECT_TRUE(Inked(image, x, y)) << x << "," << y;
+    EXPECT_FALSE(Inked(image, 50, 50));
+}
+
 TEST(QtCanvas, DevicePixelRatioDoublesThePixelsNotTheTwips) {
     QtCanvas canvas(1500, 750, 2.0);
     EXPECT_EQ(canvas.Image().size(), QSize(200, 100));
