@@ -40,7 +40,7 @@ done < <(cd "$source/data" && find . -type f -print0)
 (cd "$kit" && md5sum --quiet -c kit-data.md5sums) || fail "kit-data.md5sums does not match the installed data"
 [ -f "$kit/installed-kit.txt" ] || fail "no installed mark"
 # A manual page for each command, the copyright and the changelog, compressed as Debian wants them.
-for command in qelvar-maps qelvar-airports qelvar-approach qelvar-index qelvarnotes qelvar-scenery; do
+for command in qelvar-maps qelvar-airports qelvar-approach qelvar-index qelvarnotes qelvar-scenery qelvar-route qelvar-replay; do
     page=$prefix/share/man/man1/$command.1.gz
     gzip -t "$page" 2>/dev/null || fail "no manual page for $command"
     zcat "$page" | grep -q "^$command \\\\- " || fail "the manual page of $command names another command"
