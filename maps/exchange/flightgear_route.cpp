@@ -1,28 +1,10 @@
 #include "maps/exchange/flightgear_route.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace qelvar {
 
 namespace {
-
-std::optional<double> Number(const std::string &text) {
-    double value = 0;
-    const char *begin = text.data(), *end = text.data() + text.size();
-    if (begin != end && *begin == '+')
-        ++begin;
-    auto [stop, ec] = std::from_chars(begin, end, value);
-    if (ec != std::errc() || stop != end || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-std::string Exact(double value) {
-    char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, end) : "0";
-}
 
 RouteWaypoint AirportByIdent(const std::string &icao) {
     RouteWaypoint w;
@@ -63,8 +45,8 @@ ExchangeRead ReadFlightGearRoute(const XmlElement &root) {
             }
             continue;
         }
-        std::optional<double> lat = Number(wp.ChildText("lat"));
-        std::optional<double> lon = Number(wp.ChildText("lon"));
+        std::optional<double> lat = XmlNumber(wp.ChildText("lat"));
+        std::optional<double> lon = XmlNumber(wp.ChildText("lon"));
         if (!lat || !lon) {
             ++read.leftOut; // procedure legs (headings, intercepts, discontinuities) have no position
             continue;
@@ -122,8 +104,8 @@ XmlElement FlightGearRouteDocument(const std::vector<RouteWaypoint> &waypoints, 
             wp.Set("n", std::to_string(i - first));
         Typed(wp, "type", "string", navaid ? "navaid" : "basic");
         Typed(wp, "ident", "string", w.ident.empty() ? "WP" + std::to_string(i + 1) : w.ident);
-        Typed(wp, "lon", "double", Exact(w.longitude));
-        Typed(wp, "lat", "double", Exact(w.latitude));
+        Typed(wp, "lon", "double", XmlNumberText(w.longitude));
+        Typed(wp, "lat", "double", XmlNumberText(w.latitude));
     }
     return doc;
 }

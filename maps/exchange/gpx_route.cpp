@@ -1,6 +1,5 @@
 #include "maps/exchange/gpx_route.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace qelvar {
@@ -20,23 +19,6 @@ constexpr TypeName kTypes[] = {
     {WaypointKind::Intersection, "Intersection"},
     {WaypointKind::User, "User Waypoint"},
 };
-
-std::optional<double> Number(const std::string &text) {
-    double value = 0;
-    const char *begin = text.data(), *end = text.data() + text.size();
-    if (begin != end && *begin == '+')
-        ++begin;
-    auto [stop, ec] = std::from_chars(begin, end, value);
-    if (ec != std::errc() || stop != end || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-std::string Exact(double value) {
-    char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, end) : "0";
-}
 
 // A named point of no stated kind may be any of the kit's objects of that name.
 WaypointKind KindOf(const XmlElement &point, const std::string &ident) {
@@ -61,8 +43,8 @@ ExchangeRead ReadGpxRoute(const XmlElement &root) {
         if (point.name != pointName)
             continue;
         ++number;
-        std::optional<double> lat = Number(point.Attribute("lat"));
-        std::optional<double> lon = Number(point.Attribute("lon"));
+        std::optional<double> lat = XmlNumber(point.Attribute("lat"));
+        std::optional<double> lon = XmlNumber(point.Attribute("lon"));
         if (!lat || !lon || !OnTheGlobe(*lat, *lon))
             return ExchangeFailure(pointName + " " + std::to_string(number) +
                                    " has no lat and lon on the globe");
@@ -71,7 +53,7 @@ ExchangeRead ReadGpxRoute(const XmlElement &root) {
         w.kind = KindOf(point, w.ident);
         w.latitude = *lat;
         w.longitude = *lon;
-        if (std::optional<double> metres = Number(point.ChildText("ele")))
+        if (std::optional<double> metres = XmlNumber(point.ChildText("ele")))
             w.elevationFeet = *metres * kFeetPerMetre;
         read.waypoints.push_back(std::move(w));
     }
@@ -87,9 +69,9 @@ XmlElement GpxRouteDocument(const std::vector<RouteWaypoint> &waypoints, const P
     route.Add("name", header.title);
     for (const RouteWaypoint &w : waypoints) {
         XmlElement &point = route.Add("rtept");
-        point.Set("lat", Exact(w.latitude)).Set("lon", Exact(w.longitude));
+        point.Set("lat", XmlNumberText(w.latitude)).Set("lon", XmlNumberText(w.longitude));
         if (w.elevationFeet)
-            point.Add("ele", Exact(*w.elevationFeet / kFeetPerMetre));
+            point.Add("ele", XmlNumberText(*w.elevationFeet / kFeetPerMetre));
         point.Add("name", w.ident);
         const char *type = "User Waypoint";
         for (const TypeName &t : kTypes)

@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <charconv>
+#include <cmath>
 #include <memory>
 
 namespace qelvar {
@@ -172,6 +174,23 @@ std::string WriteXml(const XmlElement &root, bool byteOrderMark) {
         bytes += text[i];
     }
     return bytes;
+}
+
+std::optional<double> XmlNumber(const std::string &text) {
+    double value = 0;
+    const char *begin = text.data(), *end = text.data() + text.size();
+    if (begin != end && *begin == '+')
+        ++begin;
+    auto [stop, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string XmlNumberText(double value) {
+    char buffer[32];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return ec == std::errc() ? std::string(buffer, end) : "0";
 }
 
 } // namespace qelvar

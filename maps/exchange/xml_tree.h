@@ -2,6 +2,7 @@
 // writer. The formats work on a plain tree of elements, with texts in the kit's Windows-1252.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,12 @@ struct XmlParse {
 // Parses a whole document. The encoding comes from the byte-order mark or the declaration; a
 // document without either that is not UTF-8 is read as Windows-1252. Elements nest at most 32 deep.
 XmlParse ParseXml(const std::string &bytes);
+
+// A number as XML writes it ("47.5", "+8", "-122.3"), whatever the user's locale; none for any
+// other text, infinity or NaN.
+std::optional<double> XmlNumber(const std::string &text);
+// The shortest text that reads back as the same double.
+std::string XmlNumberText(double value);
 
 // The document in UTF-8, indented, with the XML declaration (and a byte-order mark when asked).
 std::string WriteXml(const XmlElement &root, bool byteOrderMark = false);

@@ -28,26 +28,6 @@ double Degrees(const std::string &degrees, const std::string &minutes) {
     return d < 0 || m < 0 ? -value : value;
 }
 
-// The two stations nearest the airport within reach, as the bundled files choose them: idents that
-// two of them share are passed over, so that every transition names one place.
-std::vector<TransitionStart> TransitionStartsNear(GeoPoint centre, const NavaidIndex &index) {
-    double reach = kNavaidReachNm * kMetresPerNm;
-    std::vector<std::pair<double, TransitionStart>> stations;
-    for (int code : {3, 2})
-        for (const NavAid *a : index.StationsWithin(centre, reach, code))
-            stations.push_back({DistanceMetres(centre.lat, centre.lon, a->lat, a->lon),
-                                {code == 3 ? "VOR" : "NDB", a->ident, {a->lon, a->lat}}});
-    std::stable_sort(stations.begin(), stations.end(), [](const auto &x, const auto &y) {
-        return std::tie(x.first, x.second.ident) < std::tie(y.first, y.second.ident);
-    });
-    std::vector<TransitionStart> starts;
-    std::set<std::string> taken;
-    for (const auto &[d, station] : stations)
-        if (starts.size() < 2 && taken.insert(station.ident).second)
-            starts.push_back(station);
-    return starts;
-}
-
 // The header's variation is west positive in 0 ... 360; the approaches take it east positive.
 double VariationEast(double headerMagvar) {
     double east = std::fmod(-headerMagvar, 360.0);

@@ -323,32 +323,12 @@ std::string NdbType(const NavAid &n) {
     return n.rangeNm >= 75 ? "HH" : n.rangeNm >= 50 ? "H" : "MH";
 }
 
-// The two stations (VOR or NDB) nearest the airport within reach; idents that two of them share
-// are passed over, so that every transition names one place.
-std::vector<TransitionStart> TransitionStarts(const SceneryAirportSource &s, const NavaidIndex &navaids) {
-    double reach = kNavaidReachNm * kMetresPerNm;
-    std::vector<std::pair<double, TransitionStart>> stations;
-    for (int code : {3, 2})
-        for (const NavAid *a : navaids.StationsWithin(s.position, reach, code))
-            stations.push_back({DistanceMetres(s.position.lat, s.position.lon, a->lat, a->lon),
-                                {code == 3 ? "VOR" : "NDB", a->ident, {a->lon, a->lat}}});
-    std::stable_sort(stations.begin(), stations.end(), [](const auto &x, const auto &y) {
-        return std::tie(x.first, x.second.ident) < std::tie(y.first, y.second.ident);
-    });
-    std::vector<TransitionStart> starts;
-    std::set<std::string> taken;
-    for (const auto &[d, station] : stations)
-        if (starts.size() < 2 && taken.insert(station.ident).second)
-            starts.push_back(station);
-    return starts;
-}
-
 // The synthesized approaches, then the named fixes of fix.dat around the airport (none that has the
 // name of a fix the approaches use, nor a runway fix's "RW" name), then the NDBs.
 void AddApproachesAndNavaids(SceneryAirportModel &m, const SceneryAirportSource &s,
                              const NavaidIndex &navaids, ImportLog *log) {
     ApproachCounts counts = SynthesizeApproaches(
-        m, {s.elevationFeet, s.variationEast, s.scheduledService, TransitionStarts(s, navaids)});
+        m, {s.elevationFeet, s.variationEast, s.scheduledService, TransitionStartsNear(s.position, navaids)});
     if (log) {
         log->Count("approaches ILS", counts.ils);
         log->Count("approaches GPS", counts.gps);
@@ -493,6 +473,24 @@ SceneryAirportModel BuildSceneryAirport(const SceneryAirportSource &s, const Apt
     }
     AddApproachesAndNavaids(m, s, navaids, log);
     return m;
+}
+
+std::vector<TransitionStart> TransitionStartsNear(GeoPoint centre, const NavaidIndex &navaids) {
+    double reach = kNavaidReachNm * kMetresPerNm;
+    std::vector<std::pair<double, TransitionStart>> stations;
+    for (int code : {3, 2})
+        for (const NavAid *a : navaids.StationsWithin(centre, reach, code))
+            stations.push_back({DistanceMetres(centre.lat, centre.lon, a->lat, a->lon),
+                                {code == 3 ? "VOR" : "NDB", a->ident, {a->lon, a->lat}}});
+    std::stable_sort(stations.begin(), stations.end(), [](const auto &x, const auto &y) {
+        return std::tie(x.first, x.second.ident) < std::tie(y.first, y.second.ident);
+    });
+    std::vector<TransitionStart> starts;
+    std::set<std::string> taken;
+    for (const auto &[d, station] : stations)
+        if (starts.size() < 2 && taken.insert(station.ident).second)
+            starts.push_back(station);
+    return starts;
 }
 
 } // namespace qelvar::import

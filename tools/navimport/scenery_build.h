@@ -2,6 +2,7 @@
 // for localizers, variation, NDBs and transitions, fix.dat for the named fixes around it.
 #pragma once
 
+#include "approaches.h"
 #include "apt_scenery.h"
 #include "import_log.h"
 #include "navaid_index.h"
@@ -36,6 +37,11 @@ struct SceneryAirportSource {
 // mended (runway ends swapped, duplicate runways, localizers not used) is counted into the log.
 SceneryAirportModel BuildSceneryAirport(const SceneryAirportSource &source, const AptSceneryAirport *apt,
                                         const NavaidIndex &navaids, ImportLog *log = nullptr);
+
+// The two stations (VOR or NDB) nearest a position within reach, where the transitions of its
+// synthesized approaches start; idents that two of them share are passed over, so that every
+// transition names one place.
+std::vector<TransitionStart> TransitionStartsNear(GeoPoint centre, const NavaidIndex &navaids);
 
 // Runway end texts: "07C" -> "07" + "CENTER", "9" -> "09" + "NONE", "36W" -> "36" + "WATER".
 struct RunwayNumber {
