@@ -79,6 +79,7 @@ QtCanvas::QtCanvas(int widthTwips, int heightTwips, double devicePixelRatio)
     int height = static_cast<int>(std::lround(heightTwips * unitsPerTwip_));
     image_ = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
     image_->fill(Qt::white);
+    stride_ = image_->bytesPerLine();
     device_ = image_.get();
 }
 
@@ -217,24 +218,29 @@ void QtCanvas::SetFontName(const std::string &name) {
 }
 
 void QtCanvas::Point(int x, int y) {
+    int left = static_cast<int>(std::floor(x * unitsPerTwip_));
+    int top = static_cast<int>(std::floor(y * unitsPerTwip_));
+    if (image_ && pointSize_ == 1) {
+        // The usual case: the world map has tens of thousands of them, one store each. The raster
+        // painter draws straight into the same pixels, so the order of drawing holds.
+        if (left < 0 || top < 0 || left >= image_->width() || top >= image_->height())
+            return;
+        if (!pendingLines_.empty())
+            FlushLines();
+        if (!painter_ || penDirty_)
+            Painter();
+        reinterpret_cast<QRgb *>(pixels_ + top * stride_)[left] = colorRgb_;
+        return;
+    }
     if (OutsidePicture(x, y, x, y))
         return;
     FlushLines();
     QPainter &p = Painter();
-    int size = std::max(1, static_cast<int>(std::lround(unitsPerPixel_)));
-    int left = static_cast<int>(std::floor(x * unitsPerTwip_));
-    int top = static_cast<int>(std::floor(y * unitsPerTwip_));
+    int size = pointSize_;
     if (pixels_) {
-        // The raster painter draws straight into the same pixels, so the order of drawing holds.
         QRgb rgb = colorRgb_;
-        qsizetype stride = image_->bytesPerLine();
-        if (size == 1) { // the usual case: the world map has tens of thousands of them
-            if (left >= 0 && top >= 0 && left < image_->width() && top < image_->height())
-                reinterpret_cast<QRgb *>(pixels_ + top * stride)[left] = rgb;
-            return;
-        }
         for (int row = std::max(0, top); row < std::min(image_->height(), top + size); ++row) {
-            auto *line = reinterpret_cast<QRgb *>(pixels_ + row * stride);
+            auto *line = reinterpret_cast<QRgb *>(pixels_ + row * stride_);
             for (int column = std::max(0, left); column < std::min(image_->width(), left + size); ++column)
                 line[column] = rgb;
         }

@@ -9,7 +9,9 @@
 #include <QLineF>
 #include <QPen>
 #include <QStaticText>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -110,6 +112,8 @@ private:
     std::unique_ptr<QPainter> painter_;
     double unitsPerTwip_;
     double unitsPerPixel_;
+    int pointSize_ = std::max(1, static_cast<int>(std::lround(unitsPerPixel_))); // device units
+    qsizetype stride_ = 0;                                                       // of the image's lines
     int widthTwips_ = 0;
     int heightTwips_ = 0;
     CanvasState state_;
