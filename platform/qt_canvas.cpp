@@ -478,21 +478,21 @@ void QtCanvas::Text(int x, int y, const std::string &text, double pointSize, boo
     FontLabels &font = FontFor(pointSize, bold);
     auto found = font.labels.find(text);
     if (found == font.labels.end()) {
-        if (font.labels.size() > 100'000)
+        if (font.labels.size() > 30'000)
             font.labels.clear();
         QStaticText label(ToUnicode(text));
         label.setTextFormat(Qt::PlainText);
         label.setPerformanceHint(QStaticText::AggressiveCaching);
         label.prepare(QTransform(), font.font);
-        found = font.labels.emplace(text, std::move(label)).first;
+        found = font.labels.emplace(text, Label{std::move(label), false, {}, {}}).first;
     }
-    if (StampLabel(font, found->second, text, x, y))
+    if (StampLabel(font, found->second, x, y))
         return;
     if (currentFont_ != &font.font) {
         p.setFont(font.font);
         currentFont_ = &font.font;
     }
-    p.drawStaticText(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), found->second);
+    p.drawStaticText(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), found->second.text);
 }
 
 void QtCanvas::CheckLabelCopies(FontLabels &font) {
@@ -555,7 +555,7 @@ void QtCanvas::CheckLabelCopies(FontLabels &font) {
     font.copiable = blended == whole;
 }
 
-bool QtCanvas::StampLabel(FontLabels &font, const QStaticText &label, const std::string &text, int x, int y) {
+bool QtCanvas::StampLabel(FontLabels &font, Label &label, int x, int y) {
     // Labels are drawn as copies from their second time on: the glyphs of a fully hinted font land
     // on whole pixels, so a label's picture only moves with its place, by whole pixels (checked per
     // font with a probe), and copying it skips the painter's work for every glyph.
@@ -563,21 +563,17 @@ bool QtCanvas::StampLabel(FontLabels &font, const QStaticText &label, const std:
         CheckLabelCopies(font);
     if (!font.copiable)
         return false;
-    std::string key = text;
-    key.append({'\0', static_cast<char>(state_.color.r), static_cast<char>(state_.color.g),
-                static_cast<char>(state_.color.b)});
-    auto found = font.copies.find(key);
-    if (found == font.copies.end()) {
-        if (font.copies.size() > 20'000)
-            font.copies.clear();
-        font.copies.emplace(std::move(key), Stamp{});
-        return false; // the first time through the painter: most labels of a view are drawn again
+    if (!label.drawn || !(label.copyColor == state_.color)) {
+        label.drawn = true; // the first time through the painter: most labels of a view are drawn again
+        label.copyColor = state_.color;
+        label.copy = {};
+        return false;
     }
-    Stamp &copy = found->second;
+    Stamp &copy = label.copy;
     if (copy.image.isNull()) {
         constexpr int kMargin = 4;
-        QImage drawn(static_cast<int>(std::ceil(label.size().width())) + 2 * kMargin,
-                     static_cast<int>(std::ceil(label.size().height())) + 2 * kMargin,
+        QImage drawn(static_cast<int>(std::ceil(label.text.size().width())) + 2 * kMargin,
+                     static_cast<int>(std::ceil(label.text.size().height())) + 2 * kMargin,
                      QImage::Format_ARGB32_Premultiplied);
         drawn.fill(Qt::transparent);
         QPainter painter(&drawn);
@@ -585,7 +581,7 @@ bool QtCanvas::StampLabel(FontLabels &font, const QStaticText &label, const std:
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         painter.setFont(font.font);
         painter.setPen(color_);
-        painter.drawStaticText(QPointF(kMargin, kMargin), label);
+        painter.drawStaticText(QPointF(kMargin, kMargin), label.text);
         painter.end();
         copy = Trimmed(drawn);
         copy.left -= kMargin;

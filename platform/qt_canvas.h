@@ -64,12 +64,18 @@ private:
         int left = 0, top = 0;
     };
     static Stamp Trimmed(const QImage &drawn);
+    // A laid-out label, and its copy in the colour it was last drawn in (null until it is drawn a
+    // second time in that colour, and always when the font's glyphs do not land as whole-pixel
+    // moves of one picture: then every label goes through the painter).
+    struct Label {
+        QStaticText text;
+        bool drawn = false;
+        Rgb copyColor;
+        Stamp copy;
+    };
     struct FontLabels {
         QFont font;
-        std::unordered_map<std::string, QStaticText> labels;
-        // Labels by text and colour as copies; empty when the font's glyphs do not land as
-        // whole-pixel moves of one picture (then every label goes through the painter).
-        std::unordered_map<std::string, Stamp> copies; // null until drawn a second time
+        std::unordered_map<std::string, Label> labels;
         bool copiesChecked = false;
         bool copiable = false;
         // How many pixels lower than at a whole pixel a label lands, by its twip within a pixel.
@@ -102,7 +108,7 @@ private:
     void CheckLabelCopies(FontLabels &font);
     // Copies the label of the current colour with its top-left corner at (x, y); false when it
     // must go through the painter.
-    bool StampLabel(FontLabels &font, const QStaticText &label, const std::string &text, int x, int y);
+    bool StampLabel(FontLabels &font, Label &label, int x, int y);
     // Draws the outline of a circle of the current pen, from a copy made for its place within a pixel.
     void StampRing(QPointF centre, double radius);
 
