@@ -497,7 +497,9 @@ void QtCanvas::Text(int x, int y, const std::string &text, double pointSize, boo
 
 void QtCanvas::CheckLabelCopies(FontLabels &font) {
     font.copiesChecked = true;
-    if (!image_ || unitsPerPixel_ != 1.0)
+    // Large glyphs are few and the painter blends them faster than a copy.
+    constexpr int kLargestCopiedPixels = 11;
+    if (!image_ || unitsPerPixel_ != 1.0 || font.font.pixelSize() > kLargestCopiedPixels)
         return;
     // A probe with ascenders and descenders, drawn black at every twip within a pixel.
     QStaticText probe(QStringLiteral("HgW0|"));
