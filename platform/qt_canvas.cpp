@@ -565,12 +565,13 @@ bool QtCanvas::StampLabel(FontLabels &font, Label &label, int x, int y) {
         CheckLabelCopies(font);
     if (!font.copiable)
         return false;
-    if (!label.drawn || !(label.copyColor == state_.color)) {
+    if (!label.drawn) {
         label.drawn = true; // the first time through the painter: most labels of a view are drawn again
         label.copyColor = state_.color;
-        label.copy = {};
         return false;
     }
+    if (!(label.copyColor == state_.color))
+        return false; // copied in the colour it had first only: no copy made anew at every change
     Stamp &copy = label.copy;
     if (copy.image.isNull()) {
         constexpr int kMargin = 4;
