@@ -91,6 +91,8 @@ int Write(const QString &path) {
     for (const QString &name : PictureNames()) {
         Picture picture = PictureNamed(name);
         picture.redraw();
+        picture.canvas->Image();
+        picture.redraw(); // the second redraw, as the benchmarks time it: the canvas's copies are made
         saved &= Save(*picture.canvas, folder, name);
     }
     return saved ? 0 : 2;

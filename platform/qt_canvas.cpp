@@ -13,14 +13,64 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 constexpr double kTwipsPerPoint = 20.0;
-constexpr int kDotPhases = 4;         // positions of a stamped dot within a pixel, each way
-constexpr size_t kMostCopies = 5'000; // rings or figures kept (a few MB); past that they start anew
+constexpr int kTwipsPerWholePixel = 15; // kTwipsPerPixel as a whole number
+constexpr int kDotPhases = 4;           // positions of a stamped dot within a pixel, each way
+constexpr size_t kMostCopies = 5'000;   // rings or figures kept (a few MB); past that they start anew
 
 QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
+// Blends a premultiplied copy onto a picture's pixels with its top-left corner at a pixel: source
+// over, with the rounding of the raster painter (x * a / 255 rounded, two channels at a time), so a
+// copied figure or label gives the pixels that the painter would.
+void BlendOnto(const QImage &picture, uchar *pixels, const QImage &stamp, int left, int top) {
+    auto byteMul = [](uint x, uint a) {
+        uint t = (x & 0xff00ff) * a;
+        t = ((t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+        x = ((x >> 8) & 0xff00ff) * a;
+        x = (x + ((x >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+        return x | t;
+    };
+    qsizetype stride = picture.bytesPerLine();
+    int firstRow = std::max(0, -top), lastRow = std::min(stamp.height(), picture.height() - top);
+    int firstColumn = std::max(0, -left), lastColumn = std::min(stamp.width(), picture.width() - left);
+    for (int row = firstRow; row < lastRow; ++row) {
+        auto *from = reinterpret_cast<const QRgb *>(stamp.constScanLine(row));
+        auto *to = reinterpret_cast<QRgb *>(pixels + (top + row) * stride) + left;
+        for (int column = firstColumn; column < lastColumn; ++column) {
+            uint s = from[column];
+            if (s >= 0xff000000)
+                to[column] = s;
+            else if (s != 0)
+                to[column] = s + byteMul(to[column], 255 - qAlpha(s));
+        }
+    }
+}
+
+int FloorDiv(int value, int divisor) {
+    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+}
+
 } // namespace
+
+// The inked part of a figure drawn on a transparent image; a figure with no ink keeps one clear pixel.
+QtCanvas::Stamp QtCanvas::Trimmed(const QImage &drawn) {
+    int left = drawn.width(), top = drawn.height(), right = -1, bottom = -1;
+    for (int row = 0; row < drawn.height(); ++row) {
+        auto *pixels = reinterpret_cast<const QRgb *>(drawn.constScanLine(row));
+        for (int column = 0; column < drawn.width(); ++column)
+            if (pixels[column] != 0) {
+                left = std::min(left, column);
+                right = std::max(right, column);
+                top = std::min(top, row);
+                bottom = std::max(bottom, row);
+            }
+    }
+    if (right < 0)
+        return {drawn.copy(0, 0, 1, 1), 0, 0};
+    return {drawn.copy(left, top, right - left + 1, bottom - top + 1), left, top};
+}
 
 QtCanvas::QtCanvas(int widthTwips, int heightTwips, double devicePixelRatio)
     : unitsPerTwip_(devicePixelRatio / kTwipsPerPixel), unitsPerPixel_(devicePixelRatio),
@@ -30,6 +80,7 @@ QtCanvas::QtCanvas(int widthTwips, int heightTwips, double devicePixelRatio)
     int height = static_cast<int>(std::lround(heightTwips * unitsPerTwip_));
     image_ = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
     image_->fill(Qt::white);
+    stride_ = image_->bytesPerLine();
     device_ = image_.get();
 }
 
@@ -202,24 +253,29 @@ void QtCanvas::SetFontName(const std::string &name) {
 }
 
 void QtCanvas::Point(int x, int y) {
+    int left = static_cast<int>(std::floor(x * unitsPerTwip_));
+    int top = static_cast<int>(std::floor(y * unitsPerTwip_));
+    if (image_ && pointSize_ == 1) {
+        // The usual case: the world map has tens of thousands of them, one store each. The raster
+        // painter draws straight into the same pixels, so the order of drawing holds.
+        if (left < 0 || top < 0 || left >= image_->width() || top >= image_->height())
+            return;
+        if (!pendingLines_.empty())
+            FlushLines();
+        if (!painter_ || penDirty_)
+            Painter();
+        reinterpret_cast<QRgb *>(pixels_ + top * stride_)[left] = colorRgb_;
+        return;
+    }
     if (OutsidePicture(x, y, x, y))
         return;
     FlushLines();
     QPainter &p = Painter();
-    int size = std::max(1, static_cast<int>(std::lround(unitsPerPixel_)));
-    int left = static_cast<int>(std::floor(x * unitsPerTwip_));
-    int top = static_cast<int>(std::floor(y * unitsPerTwip_));
+    int size = pointSize_;
     if (pixels_) {
-        // The raster painter draws straight into the same pixels, so the order of drawing holds.
         QRgb rgb = colorRgb_;
-        qsizetype stride = image_->bytesPerLine();
-        if (size == 1) { // the usual case: the world map has tens of thousands of them
-            if (left >= 0 && top >= 0 && left < image_->width() && top < image_->height())
-                reinterpret_cast<QRgb *>(pixels_ + top * stride)[left] = rgb;
-            return;
-        }
         for (int row = std::max(0, top); row < std::min(image_->height(), top + size); ++row) {
-            auto *line = reinterpret_cast<QRgb *>(pixels_ + row * stride);
+            auto *line = reinterpret_cast<QRgb *>(pixels_ + row * stride_);
             for (int column = std::max(0, left); column < std::min(image_->width(), left + size); ++column)
                 line[column] = rgb;
         }
@@ -320,34 +376,13 @@ void QtCanvas::StampRing(QPointF centre, double radius) {
         painter.setPen(painter_->pen());
         painter.drawEllipse(QPointF(margin + key.phaseX, margin + key.phaseY), radius, radius);
         painter.end();
-        found = rings_.emplace(key, std::move(ring)).first;
+        found = rings_.emplace(key, Trimmed(ring)).first;
     }
     BlendStamp(found->second, static_cast<int>(left) - margin, static_cast<int>(top) - margin);
 }
 
 void QtCanvas::BlendStamp(const QImage &stamp, int left, int top) {
-    // Source over, with the rounding of the raster painter (x * a / 255 rounded, two channels at a
-    // time), so a copied figure gives the pixels that QPainter::drawImage would.
-    auto byteMul = [](uint x, uint a) {
-        uint t = (x & 0xff00ff) * a;
-        t = ((t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
-        x = ((x >> 8) & 0xff00ff) * a;
-        x = (x + ((x >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
-        return x | t;
-    };
-    qsizetype stride = image_->bytesPerLine();
-    int firstRow = std::max(0, -top), lastRow = std::min(stamp.height(), image_->height() - top);
-    int firstColumn = std::max(0, -left), lastColumn = std::min(stamp.width(), image_->width() - left);
-    for (int row = firstRow; row < lastRow; ++row) {
-        auto *from = reinterpret_cast<const QRgb *>(stamp.constScanLine(row));
-        auto *to = reinterpret_cast<QRgb *>(pixels_ + (top + row) * stride) + left;
-        for (int column = firstColumn; column < lastColumn; ++column) {
-            uint s = from[column];
-            if (s == 0)
-                continue;
-            to[column] = s + byteMul(to[column], 255 - qAlpha(s));
-        }
-    }
+    BlendOnto(*image_, pixels_, stamp, left, top);
 }
 
 bool QtCanvas::StampSmallFigure() {
@@ -367,10 +402,14 @@ bool QtCanvas::StampSmallFigure() {
     // The figure relative to the whole pixel at its top-left corner: the same figure at the same
     // place within a pixel is the same picture.
     double originX = std::floor(left), originY = std::floor(top);
-    FigureKey key{state_.color, state_.lineWidth, state_.lineStyle, {}};
+    FigureKey key{
+        state_.color, state_.lineWidth, state_.lineStyle, static_cast<int>(pendingLines_.size()), {}};
+    auto fine = [](double units) { return static_cast<int32_t>(std::lround(units * 960)); };
+    size_t at = 0;
     for (const QLineF &line : pendingLines_)
-        key.points.insert(key.points.end(), {line.x1() - originX, line.y1() - originY, line.x2() - originX,
-                                             line.y2() - originY});
+        for (double units :
+             {line.x1() - originX, line.y1() - originY, line.x2() - originX, line.y2() - originY})
+            key.points[at++] = fine(units);
     int margin = static_cast<int>(std::ceil(state_.lineWidth * unitsPerPixel_)) + 2;
     auto found = figures_.find(key);
     if (found == figures_.end()) {
@@ -388,7 +427,7 @@ bool QtCanvas::StampSmallFigure() {
             moved.push_back(line.translated(margin - originX, margin - originY));
         painter.drawLines(moved.data(), static_cast<int>(moved.size()));
         painter.end();
-        found = figures_.emplace(std::move(key), std::move(figure)).first;
+        found = figures_.emplace(std::move(key), Trimmed(figure)).first;
     }
     Painter();
     BlendStamp(found->second, static_cast<int>(originX) - margin, static_cast<int>(originY) - margin);
@@ -397,9 +436,10 @@ bool QtCanvas::StampSmallFigure() {
 
 size_t QtCanvas::FigureKeyHash::operator()(const FigureKey &k) const {
     size_t h = (static_cast<size_t>(k.color.r) << 16 | k.color.g << 8 | k.color.b) ^
-               (static_cast<size_t>(k.width) << 40) ^ (static_cast<size_t>(k.style) << 56);
-    for (double v : k.points)
-        h = h * 1'000'003 ^ std::hash<double>()(v);
+               (static_cast<size_t>(k.width) << 40) ^ (static_cast<size_t>(k.style) << 56) ^
+               (static_cast<size_t>(k.lines) << 48);
+    for (int32_t v : k.points)
+        h = h * 1'000'003 ^ static_cast<uint32_t>(v);
     return h;
 }
 
@@ -463,7 +503,9 @@ QtCanvas::FontLabels &QtCanvas::FindFont(double pointSize, bool bold) {
     font.setBold(bold);
     // Whole-pixel glyph positions: crisper at the map's small sizes, and faster to draw.
     font.setHintingPreference(QFont::PreferFullHinting);
-    return fonts_.emplace(key, FontLabels{font, {}}).first->second;
+    FontLabels labels;
+    labels.font = font;
+    return fonts_.emplace(key, std::move(labels)).first->second;
 }
 
 void QtCanvas::Text(int x, int y, const std::string &text, double pointSize, bool bold) {
@@ -476,19 +518,121 @@ void QtCanvas::Text(int x, int y, const std::string &text, double pointSize, boo
     FontLabels &font = FontFor(pointSize, bold);
     auto found = font.labels.find(text);
     if (found == font.labels.end()) {
-        if (font.labels.size() > 100'000)
+        if (font.labels.size() > 30'000)
             font.labels.clear();
         QStaticText label(ToUnicode(text));
         label.setTextFormat(Qt::PlainText);
         label.setPerformanceHint(QStaticText::AggressiveCaching);
         label.prepare(QTransform(), font.font);
-        found = font.labels.emplace(text, std::move(label)).first;
+        found = font.labels.emplace(text, Label{std::move(label), false, {}, {}}).first;
     }
+    if (StampLabel(font, found->second, x, y))
+        return;
     if (currentFont_ != &font.font) {
         p.setFont(font.font);
         currentFont_ = &font.font;
     }
-    p.drawStaticText(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), found->second);
+    p.drawStaticText(QPointF(x * unitsPerTwip_, y * unitsPerTwip_), found->second.text);
+}
+
+void QtCanvas::CheckLabelCopies(FontLabels &font) {
+    font.copiesChecked = true;
+    // Large glyphs are few and the painter blends them faster than a copy.
+    constexpr int kLargestCopiedPixels = 11;
+    if (!image_ || unitsPerPixel_ != 1.0 || font.font.pixelSize() > kLargestCopiedPixels)
+        return;
+    // A probe with ascenders and descenders, drawn black at every twip within a pixel.
+    QStaticText probe(QStringLiteral("HgW0|"));
+    probe.setTextFormat(Qt::PlainText);
+    probe.prepare(QTransform(), font.font);
+    int width = static_cast<int>(probe.size().width()) + 8,
+        height = static_cast<int>(probe.size().height()) + 8;
+    auto draw = [&](int twipX, int twipY) {
+        QImage picture(width, height, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+        painter.setFont(font.font);
+        painter.setPen(Qt::black);
+        painter.drawStaticText(QPointF((30 + twipX) * unitsPerTwip_, (30 + twipY) * unitsPerTwip_), probe);
+        return picture;
+    };
+    QImage whole = draw(0, 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            QRgb pixel = whole.pixel(x, y);
+            if (qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel))
+                return; // coloured fringes: the glyphs are blended per colour channel
+        }
+    for (int twip = 1; twip < kTwipsPerWholePixel; ++twip)
+        if (draw(twip, 0) != whole)
+            return;
+    QImage lower(width, height, QImage::Format_RGB32);
+    lower.fill(Qt::white);
+    for (int y = 1; y < height; ++y)
+        std::copy_n(whole.constScanLine(y - 1), whole.bytesPerLine(), lower.scanLine(y));
+    for (int twip = 0; twip < kTwipsPerWholePixel; ++twip) {
+        QImage moved = draw(0, twip);
+        if (moved == whole)
+            font.rowShift[twip] = 0;
+        else if (moved == lower)
+            font.rowShift[twip] = 1;
+        else
+            return;
+    }
+    // The copy of the probe, blended onto white, must give the painter's pixels.
+    QImage copy(width, height, QImage::Format_ARGB32_Premultiplied);
+    copy.fill(Qt::transparent);
+    QPainter painter(&copy);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setFont(font.font);
+    painter.setPen(Qt::black);
+    painter.drawStaticText(QPointF(2, 2), probe);
+    painter.end();
+    QImage blended(width, height, QImage::Format_RGB32);
+    blended.fill(Qt::white);
+    BlendOnto(blended, blended.bits(), copy, 0, 0);
+    font.copiable = blended == whole;
+}
+
+bool QtCanvas::StampLabel(FontLabels &font, Label &label, int x, int y) {
+    // Labels are drawn as copies from their second time on: the glyphs of a fully hinted font land
+    // on whole pixels, so a label's picture only moves with its place, by whole pixels (checked per
+    // font with a probe), and copying it skips the painter's work for every glyph.
+    if (!font.copiesChecked)
+        CheckLabelCopies(font);
+    if (!font.copiable)
+        return false;
+    if (!label.drawn) {
+        label.drawn = true; // the first time through the painter: most labels of a view are drawn again
+        label.copyColor = state_.color;
+        return false;
+    }
+    if (!(label.copyColor == state_.color))
+        return false; // copied in the colour it had first only: no copy made anew at every change
+    Stamp &copy = label.copy;
+    if (copy.image.isNull()) {
+        constexpr int kMargin = 4;
+        QImage drawn(static_cast<int>(std::ceil(label.text.size().width())) + 2 * kMargin,
+                     static_cast<int>(std::ceil(label.text.size().height())) + 2 * kMargin,
+                     QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+        painter.setFont(font.font);
+        painter.setPen(color_);
+        painter.drawStaticText(QPointF(kMargin, kMargin), label.text);
+        painter.end();
+        copy = Trimmed(drawn);
+        copy.left -= kMargin;
+        copy.top -= kMargin;
+    }
+    int column = FloorDiv(x, kTwipsPerWholePixel), row = FloorDiv(y, kTwipsPerWholePixel);
+    BlendStamp(copy, column, row + font.rowShift[y - kTwipsPerWholePixel * row]);
+    return true;
 }
 
 } // namespace qelvar

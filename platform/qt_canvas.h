@@ -9,6 +9,9 @@
 #include <QLineF>
 #include <QPen>
 #include <QStaticText>
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <optional>
@@ -68,9 +71,29 @@ private:
 
     // Fonts by face, pixel size and weight, each with its laid-out labels by text: a redraw
     // draws the same labels again and again.
+    // A figure or label drawn once into a transparent image and then copied, cut to its inked part:
+    // the image's top-left corner lies left and top pixels from the place the figure was drawn at.
+    struct Stamp {
+        QImage image;
+        int left = 0, top = 0;
+    };
+    static Stamp Trimmed(const QImage &drawn);
+    // A laid-out label, and its copy in the colour it was last drawn in (null until it is drawn a
+    // second time in that colour, and always when the font's glyphs do not land as whole-pixel
+    // moves of one picture: then every label goes through the painter).
+    struct Label {
+        QStaticText text;
+        bool drawn = false;
+        Rgb copyColor;
+        Stamp copy;
+    };
     struct FontLabels {
         QFont font;
-        std::unordered_map<std::string, QStaticText> labels;
+        std::unordered_map<std::string, Label> labels;
+        bool copiesChecked = false;
+        bool copiable = false;
+        // How many pixels lower than at a whole pixel a label lands, by its twip within a pixel.
+        std::array<int, 15> rowShift{}; // by twip 0 to 14
     };
     // True when nothing of a shape with these twip bounds can land on the picture: such shapes are
     // skipped before they reach QPainter, which keeps full redraws of dense layers fast.
@@ -92,6 +115,14 @@ private:
     void StampDot(QPointF centre);
     // Blends a premultiplied copy onto the picture's pixels with its top-left corner at a pixel.
     void BlendStamp(const QImage &stamp, int left, int top);
+    void BlendStamp(const Stamp &stamp, int left, int top) {
+        BlendStamp(stamp.image, left + stamp.left, top + stamp.top);
+    }
+    // Checks once per font whether labels may be copied, and how far each place within a pixel moves them.
+    void CheckLabelCopies(FontLabels &font);
+    // Copies the label of the current colour with its top-left corner at (x, y); false when it
+    // must go through the painter.
+    bool StampLabel(FontLabels &font, Label &label, int x, int y);
     // Draws the outline of a circle of the current pen, from a copy made for its place within a pixel.
     void StampRing(QPointF centre, double radius);
 
@@ -101,6 +132,8 @@ private:
     std::unique_ptr<QPainter> painter_;
     double unitsPerTwip_;
     double unitsPerPixel_;
+    int pointSize_ = std::max(1, static_cast<int>(std::lround(unitsPerPixel_))); // device units
+    qsizetype stride_ = 0;                                                       // of the image's lines
     int widthTwips_ = 0;
     int heightTwips_ = 0;
     CanvasState state_;
@@ -124,7 +157,7 @@ private:
     struct RingKeyHash {
         size_t operator()(const RingKey &key) const;
     };
-    std::unordered_map<RingKey, QImage, RingKeyHash> rings_;
+    std::unordered_map<RingKey, Stamp, RingKeyHash> rings_;
     // Draws the thin lines waiting when they are a few within a small square (the map's symbols),
     // from a copy made for their place within a pixel; false when they are not.
     bool StampSmallFigure();
@@ -132,13 +165,16 @@ private:
         Rgb color;
         int width;
         LineStyle style;
-        std::vector<double> points; // x1 y1 x2 y2 of each line from the figure's top-left pixel
+        int lines;
+        // x1 y1 x2 y2 of each line from the figure's top-left pixel, in 1/960 device units (a twip
+        // is 64 of them on a plain picture); unused ones are 0
+        std::array<int32_t, 16> points{};
         friend bool operator==(const FigureKey &, const FigureKey &) = default;
     };
     struct FigureKeyHash {
         size_t operator()(const FigureKey &key) const;
     };
-    std::unordered_map<FigureKey, QImage, FigureKeyHash> figures_;
+    std::unordered_map<FigureKey, Stamp, FigureKeyHash> figures_;
     QColor color_{Qt::black};
     QRgb colorRgb_ = 0xff000000; // color_ as a pixel
     bool penDirty_ = true;

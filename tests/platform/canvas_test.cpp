@@ -96,6 +96,31 @@ TEST(QtCanvas, CopiedFiguresGiveThePaintersPixels) {
     EXPECT_EQ(different, 0);
 }
 
+// A label drawn again is copied from a picture of its first time: at every twip within a pixel,
+// over a coloured box, it gives the pixels of a label drawn by the painter.
+TEST(QtCanvas, CopiedLabelsGiveThePaintersPixels) {
+    auto draw = [](QtCanvas &canvas, int x, int y, double size) {
+        canvas.SetFill({200, 230, 120}, FillStyle::Solid);
+        canvas.SetColor({200, 230, 120});
+        canvas.Box(0, 0, 1500, 1500);
+        canvas.SetColor({160, 0, 60});
+        canvas.Text(x, y, "KOLIB W7", size, size > 6);
+        return canvas.Image().copy();
+    };
+    for (double size : {5.0, 7.5}) {
+        QtCanvas copying(1500, 1500);
+        draw(copying, 0, 0, size);
+        draw(copying, 0, 0, size); // from here on copied
+        for (int y = 300; y < 315; ++y)
+            for (int x : {300, 307, 314}) {
+                QtCanvas painting(1500, 1500);
+                copying.Clear();
+                EXPECT_EQ(draw(copying, x, y, size), draw(painting, x, y, size))
+                    << size << " " << x << " " << y;
+            }
+    }
+}
+
 bool Inked(const QImage &image, int x, int y) {
     return qGray(image.pixel(x, y)) < 100;
 }
