@@ -142,6 +142,7 @@ private:
     void AddExchangeButtons();
     // Shows a route completed by an import as RTE End shows a clicked one.
     void ShowCompletedRoute();
+    void ShowRouteEndControls();
     // A message that names a file: the box wraps its lines until it shows another text, so that
     // the whole name can be read.
     void ShowFileInfo(const std::string &text);

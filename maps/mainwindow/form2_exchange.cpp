@@ -98,15 +98,8 @@ void Form2::cmdRteImport_Click() {
 }
 
 void Form2::ShowCompletedRoute() {
-    for (CaptionButton *b : {CmdZoomPlus, CmdCenter, CmdFullDsp, CmdZoomMinus, cmdRte})
-        b->SetBackColor(kInactiveViewColor);
-    cmdRte->SetCaption("Route Start");
-    cmdRteEnd->hide();
-    ArmRoutePick();
-    lstFound->hide();
+    ShowRouteEndControls();
     cmbSearch->hide();
-    cmdRteLoad->hide();
-    cmdRteSave->show();
     SetBoxText(*txtDisplayRoute, RouteBoxText(route_.route));
     txtDisplayRoute->show();
     txtDisplayRoute->raise();

@@ -67,7 +67,8 @@ void Form2::cmdRte_Click() {
     }
 }
 
-void Form2::cmdRteEnd_Click() {
+// The controls of a finished route: the view buttons idle, Route Start again, Rte Save offered.
+void Form2::ShowRouteEndControls() {
     for (CaptionButton *b : {CmdZoomPlus, CmdCenter, CmdFullDsp, CmdZoomMinus, cmdRte})
         b->SetBackColor(kInactiveViewColor);
     cmdRte->SetCaption("Route Start");
@@ -76,6 +77,10 @@ void Form2::cmdRteEnd_Click() {
     lstFound->hide();
     cmdRteLoad->hide();
     cmdRteSave->show();
+}
+
+void Form2::cmdRteEnd_Click() {
+    ShowRouteEndControls();
     route_.RouteState = kCompleting;
     AddPointAndShow("Route complete", "|");
 }
