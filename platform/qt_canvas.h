@@ -3,6 +3,8 @@
 #pragma once
 
 #include "canvas.h"
+#include "flat_string_map.h"
+#include "pixel_copy.h"
 
 #include <QFont>
 #include <QImage>
@@ -71,25 +73,15 @@ private:
 
     // Fonts by face, pixel size and weight, each with its laid-out labels by text: a redraw
     // draws the same labels again and again.
-    // A figure or label drawn once into a transparent image and then copied, cut to its inked part:
-    // the image's top-left corner lies left and top pixels from the place the figure was drawn at.
-    struct Stamp {
-        QImage image;
-        int left = 0, top = 0;
-    };
-    static Stamp Trimmed(const QImage &drawn);
-    // A laid-out label, and its copy in the colour it was last drawn in (null until it is drawn a
-    // second time in that colour, and always when the font's glyphs do not land as whole-pixel
-    // moves of one picture: then every label goes through the painter).
     struct Label {
         QStaticText text;
         bool drawn = false;
         Rgb copyColor;
-        Stamp copy;
+        PixelCopy copy;
     };
     struct FontLabels {
         QFont font;
-        std::unordered_map<std::string, Label> labels;
+        FlatStringMap<Label> labels;
         bool copiesChecked = false;
         bool copiable = false;
         // How many pixels lower than at a whole pixel a label lands, by its twip within a pixel.
@@ -113,11 +105,8 @@ private:
     const QImage &Dot(int phaseX, int phaseY);
     // Copies the dot of the current pen centred on a device point, to the nearest quarter pixel.
     void StampDot(QPointF centre);
-    // Blends a premultiplied copy onto the picture's pixels with its top-left corner at a pixel.
-    void BlendStamp(const QImage &stamp, int left, int top);
-    void BlendStamp(const Stamp &stamp, int left, int top) {
-        BlendStamp(stamp.image, left + stamp.left, top + stamp.top);
-    }
+    // The picture's pixels, for copies blended straight into them.
+    PixelRows Pixels() const { return {pixels_, stride_, imageWidth_, imageHeight_}; }
     // Checks once per font whether labels may be copied, and how far each place within a pixel moves them.
     void CheckLabelCopies(FontLabels &font);
     // Copies the label of the current colour with its top-left corner at (x, y); false when it
@@ -134,6 +123,7 @@ private:
     double unitsPerPixel_;
     int pointSize_ = std::max(1, static_cast<int>(std::lround(unitsPerPixel_))); // device units
     qsizetype stride_ = 0;                                                       // of the image's lines
+    int imageWidth_ = 0, imageHeight_ = 0;                                       // in pixels
     int widthTwips_ = 0;
     int heightTwips_ = 0;
     CanvasState state_;
@@ -157,7 +147,7 @@ private:
     struct RingKeyHash {
         size_t operator()(const RingKey &key) const;
     };
-    std::unordered_map<RingKey, Stamp, RingKeyHash> rings_;
+    std::unordered_map<RingKey, PixelCopy, RingKeyHash> rings_;
     // Draws the thin lines waiting when they are a few within a small square (the map's symbols),
     // from a copy made for their place within a pixel; false when they are not.
     bool StampSmallFigure();
@@ -174,7 +164,7 @@ private:
     struct FigureKeyHash {
         size_t operator()(const FigureKey &key) const;
     };
-    std::unordered_map<FigureKey, Stamp, FigureKeyHash> figures_;
+    std::unordered_map<FigureKey, PixelCopy, FigureKeyHash> figures_;
     QColor color_{Qt::black};
     QRgb colorRgb_ = 0xff000000; // color_ as a pixel
     bool penDirty_ = true;
