@@ -6,10 +6,35 @@ namespace qelvar {
 
 namespace {
 
+// True when a map point lands outside the clip rectangle whichever way its twips round: the
+// clipper never draws a segment with both ends outside, so such segments are skipped before the
+// rounding. Differences beyond 32 bits are left to ToScreen, which reports them.
+class SurelyOutside {
+public:
+    explicit SurelyOutside(const MapView &view)
+        : originX_(view.OriginX), originY_(view.OriginY), lowX_(-int64_t{view.ScaleX}),
+          lowY_(-int64_t{view.ScaleY}), highX_((kClipRect.right + int64_t{1}) * view.ScaleX),
+          highY_((kClipRect.bottom + int64_t{1}) * view.ScaleY) {}
+    bool operator()(int32_t X, int32_t Y) const {
+        int64_t dx = int64_t{X} - originX_, dy = int64_t{Y} - originY_;
+        if (dx != static_cast<int32_t>(dx) || dy != static_cast<int32_t>(dy))
+            return false;
+        return dx < lowX_ || dx > highX_ || dy < lowY_ || dy > highY_;
+    }
+
+private:
+    int64_t originX_, originY_, lowX_, lowY_, highX_, highY_;
+};
+
 // Every segment between two neighbouring entries with X != 0, through the clipper.
 void DrawClippedPolylines(MapPainter &p, const PolylineLayer &layer) {
+    SurelyOutside surelyOutside(p.view());
+    bool startOutside = surelyOutside(layer.XAt(0), layer.YAt(0));
     for (int32_t i = 0; i <= layer.count; ++i) {
-        if (layer.XAt(i) == 0 || layer.XAt(i + 1) == 0)
+        bool endOutside = surelyOutside(layer.XAt(i + 1), layer.YAt(i + 1));
+        bool bothOutside = startOutside && endOutside;
+        startOutside = endOutside;
+        if (layer.XAt(i) == 0 || layer.XAt(i + 1) == 0 || bothOutside)
             continue;
         TwipPoint a = p.Screen(layer.XAt(i), layer.YAt(i));
         TwipPoint b = p.Screen(layer.XAt(i + 1), layer.YAt(i + 1));

@@ -398,6 +398,31 @@ TEST(LineLayers, LongCoastAndBorderSegmentsAreClippedAtTheFinestScales) {
     }
 }
 
+// A segment is drawn when one end rounds into the clip rectangle, up to its very edges; one whose
+// ends both round outside it is not drawn, even across the picture.
+TEST(LineLayers, ClippedSegmentsEndAtTheTwipsTheirEndsRoundTo) {
+    struct Case {
+        int32_t fromX, fromY, toX, toY; // map units from the view origin, scale 1,250
+        Calls drawn;
+    } cases[] = {
+        {-625, 2'000 * 1250, 15'160 * 1250 + 625, 2'000 * 1250, {"LINE 0 2000 15160 2000 w1 #0000ff"}},
+        {-626, 2'000 * 1250, 15'160 * 1250 + 626, 2'000 * 1250, {}},
+        {1'000 * 1250, -625, 1'000 * 1250, 7'580 * 1250 + 625, {"LINE 1000 0 1000 7580 w1 #0000ff"}},
+        {1'000 * 1250, -626, 1'000 * 1250, 7'580 * 1250 + 626, {}},
+        {-625, 100 * 1250, -625, 200 * 1250, {"LINE 0 100 0 200 w1 #0000ff"}},
+        {15'160 * 1250 + 625, 100 * 1250, 15'160 * 1250 + 625, 300 * 1250, {"LINE 15160 100 15160 300 w1 #0000ff"}},
+        {100 * 1250, 7'580 * 1250 + 625, 300 * 1250, 7'580 * 1250 + 625, {"LINE 100 7580 300 7580 w1 #0000ff"}},
+    };
+    for (const Case &c : cases) {
+        SceneFixture s;
+        s.ViewAt(1250);
+        s.db.CoastLayer.X = {s.view.OriginX + c.fromX, s.view.OriginX + c.toX};
+        s.db.CoastLayer.Y = {s.view.OriginY + c.fromY, s.view.OriginY + c.toY};
+        s.db.CoastLayer.count = 2;
+        EXPECT_EQ(s.LayerCalls(), c.drawn) << c.fromX << " " << c.fromY;
+    }
+}
+
 TEST(LineLayers, RouteSkipsSlotsLeftOfTheViewOrigin) {
     SceneFixture s;
     s.ViewAt(1250, kObjectX, kObjectY, 0, 0);
