@@ -1,6 +1,7 @@
 #include "pixel_copy.h"
 
 #include <algorithm>
+#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -27,14 +28,14 @@ inline void BlendPixel(QRgb &to, QRgb from) {
 }
 
 #if defined(__SSE2__)
-// Four pixels at a time, the same sums as ByteMul in 16-bit lanes: each product is at most
-// 255 * 255 and the rounding adds at most 382 to it, so nothing overflows.
-inline __m128i ByteMul4(__m128i pixels, __m128i inverseAlpha) {
+// ByteMul of four pixels by four factors (one in each 32-bit lane), the same sums in 16-bit lanes:
+// each product is at most 255 * 255 and the rounding adds at most 382 to it, so nothing overflows.
+inline __m128i ByteMul4(__m128i pixels, __m128i factors) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i half = _mm_set1_epi16(0x80);
-    __m128i spread = _mm_or_si128(inverseAlpha, _mm_slli_epi32(inverseAlpha, 16));
-    auto multiply = [&](__m128i channels, __m128i alphas) {
-        __m128i t = _mm_mullo_epi16(channels, alphas);
+    __m128i spread = _mm_or_si128(factors, _mm_slli_epi32(factors, 16));
+    auto multiply = [&](__m128i channels, __m128i by) {
+        __m128i t = _mm_mullo_epi16(channels, by);
         t = _mm_add_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), half);
         return _mm_srli_epi16(t, 8);
     };
@@ -42,43 +43,69 @@ inline __m128i ByteMul4(__m128i pixels, __m128i inverseAlpha) {
     __m128i high = multiply(_mm_unpackhi_epi8(pixels, zero), _mm_unpackhi_epi32(spread, spread));
     return _mm_packus_epi16(low, high);
 }
+
+// Source over of four premultiplied pixels with their alphas onto four of the picture. A
+// premultiplied channel is at most its alpha, so the sums carry into no other channel.
+inline void Blend4(QRgb *to, __m128i source, __m128i alphas) {
+    auto *target = reinterpret_cast<__m128i *>(to);
+    __m128i inverse = _mm_sub_epi32(_mm_set1_epi32(255), alphas);
+    _mm_storeu_si128(target, _mm_add_epi8(source, ByteMul4(_mm_loadu_si128(target), inverse)));
+}
 #endif
 
 void BlendRow(QRgb *to, const QRgb *from, int count) {
     int column = 0;
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128();
-    const __m128i opaque = _mm_set1_epi32(255);
     for (; column + 4 <= count; column += 4) {
         __m128i source = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from + column));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi32(source, zero)) == 0xffff)
-            continue; // clear: the gaps between glyphs and round figures
-        auto *target = reinterpret_cast<__m128i *>(to + column);
-        __m128i inverseAlpha = _mm_sub_epi32(opaque, _mm_srli_epi32(source, 24));
-        // A premultiplied channel is at most its alpha, so the sums carry into no other channel.
-        _mm_storeu_si128(target, _mm_add_epi8(source, ByteMul4(_mm_loadu_si128(target), inverseAlpha)));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(source, zero)) != 0xffff) // else clear: gaps in figures
+            Blend4(to + column, source, _mm_srli_epi32(source, 24));
     }
 #endif
     for (; column < count; ++column)
         BlendPixel(to[column], from[column]);
 }
 
-// Blends `height` rows of `width` pixels, rows `copyStride` pixels apart, at (left, top).
-void BlendPixels(const PixelRows &picture, const QRgb *copy, qsizetype copyStride, int width, int height,
-                 int left, int top) {
+// The same for pixels of one colour given as its coverage.
+void BlendCoverageRow(QRgb *to, const uchar *coverage, QRgb color, int count) {
+    int column = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i colors = _mm_set1_epi32(static_cast<int>(color));
+    for (; column + 4 <= count; column += 4) {
+        uint32_t four;
+        std::memcpy(&four, coverage + column, 4);
+        if (four == 0)
+            continue; // clear: the gaps between glyphs
+        __m128i alphas =
+            _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(four)), zero), zero);
+        Blend4(to + column, ByteMul4(colors, alphas), alphas);
+    }
+#endif
+    for (; column < count; ++column)
+        BlendPixel(to[column], ByteMul(color, coverage[column]));
+}
+
+// Calls blendRow(picture row, copy row, first copied column, columns) for each row of a
+// width x height copy with its top-left corner at (left, top) that lands on the picture.
+template <typename BlendRows>
+void ForEachRowOnPicture(const PixelRows &picture, int width, int height, int left, int top,
+                         BlendRows blendRow) {
     int firstRow = std::max(0, -top), lastRow = std::min(height, picture.height - top);
     int firstColumn = std::max(0, -left), lastColumn = std::min(width, picture.width - left);
     if (firstColumn >= lastColumn)
         return;
     for (int row = firstRow; row < lastRow; ++row)
-        BlendRow(reinterpret_cast<QRgb *>(picture.bits + (top + row) * picture.stride) + left + firstColumn,
-                 copy + row * copyStride + firstColumn, lastColumn - firstColumn);
+        blendRow(reinterpret_cast<QRgb *>(picture.bits + (top + row) * picture.stride) + left + firstColumn,
+                 row, firstColumn, lastColumn - firstColumn);
 }
 
 } // namespace
 
-PixelCopy InkedPart(const QImage &drawn) {
+PixelCopy InkedPart(const QImage &drawn, std::optional<QRgb> penColor) {
     int left = drawn.width(), top = drawn.height(), right = -1, bottom = -1;
+    bool coverageOfPen = penColor.has_value();
     for (int row = 0; row < drawn.height(); ++row) {
         auto *pixels = reinterpret_cast<const QRgb *>(drawn.constScanLine(row));
         for (int column = 0; column < drawn.width(); ++column)
@@ -87,27 +114,52 @@ PixelCopy InkedPart(const QImage &drawn) {
                 right = std::max(right, column);
                 top = std::min(top, row);
                 bottom = std::max(bottom, row);
+                coverageOfPen = coverageOfPen && pixels[column] == ByteMul(*penColor, qAlpha(pixels[column]));
             }
     }
     if (right < 0)
-        return {0, 0, 1, 1, {0}};
-    PixelCopy copy{left, top, right - left + 1, bottom - top + 1, {}};
-    copy.pixels.reserve(static_cast<size_t>(copy.width) * copy.height);
+        return {0, 0, 1, 1, {0}, {}, 0};
+    PixelCopy copy{left, top, right - left + 1, bottom - top + 1, {}, {}, 0};
+    size_t size = static_cast<size_t>(copy.width) * copy.height;
+    if (coverageOfPen) {
+        copy.color = *penColor;
+        copy.coverage.reserve(size);
+    } else {
+        copy.pixels.reserve(size);
+    }
     for (int row = top; row <= bottom; ++row) {
         auto *pixels = reinterpret_cast<const QRgb *>(drawn.constScanLine(row));
-        copy.pixels.insert(copy.pixels.end(), pixels + left, pixels + right + 1);
+        for (int column = left; column <= right; ++column)
+            if (coverageOfPen)
+                copy.coverage.push_back(static_cast<uchar>(qAlpha(pixels[column])));
+            else
+                copy.pixels.push_back(pixels[column]);
     }
     return copy;
 }
 
 void BlendCopy(const PixelRows &picture, const PixelCopy &copy, int left, int top) {
-    BlendPixels(picture, copy.pixels.data(), copy.width, copy.width, copy.height, left + copy.left,
-                top + copy.top);
+    if (!copy.coverage.empty()) {
+        ForEachRowOnPicture(picture, copy.width, copy.height, left + copy.left, top + copy.top,
+                            [&](QRgb *to, int row, int column, int count) {
+                                BlendCoverageRow(to, copy.coverage.data() + row * copy.width + column,
+                                                 copy.color, count);
+                            });
+        return;
+    }
+    ForEachRowOnPicture(picture, copy.width, copy.height, left + copy.left, top + copy.top,
+                        [&](QRgb *to, int row, int column, int count) {
+                            BlendRow(to, copy.pixels.data() + row * copy.width + column, count);
+                        });
 }
 
 void BlendImage(const PixelRows &picture, const QImage &image, int left, int top) {
-    BlendPixels(picture, reinterpret_cast<const QRgb *>(image.constBits()), image.bytesPerLine() / 4,
-                image.width(), image.height(), left, top);
+    auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+    qsizetype stride = image.bytesPerLine() / 4;
+    ForEachRowOnPicture(picture, image.width(), image.height(), left, top,
+                        [&](QRgb *to, int row, int column, int count) {
+                            BlendRow(to, pixels + row * stride + column, count);
+                        });
 }
 
 } // namespace qelvar

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <optional>
 #include <vector>
 
 namespace qelvar {
@@ -21,12 +22,15 @@ struct PixelRows {
 struct PixelCopy {
     int left = 0, top = 0;
     int width = 0, height = 0;
-    std::vector<QRgb> pixels; // premultiplied, `width` to a row
-    bool IsNull() const { return pixels.empty(); }
+    std::vector<QRgb> pixels; // premultiplied, `width` to a row; or, a quarter of the memory:
+    std::vector<uchar> coverage; // each pixel the pen's colour times its coverage, as the painter
+    QRgb color = 0;              // draws a glyph or a thin line onto a clear image
+    bool IsNull() const { return pixels.empty() && coverage.empty(); }
 };
 
-// The inked part of `drawn`; an image with no ink gives one clear pixel.
-PixelCopy InkedPart(const QImage &drawn);
+// The inked part of `drawn`; an image with no ink gives one clear pixel. When every pixel is the
+// opaque pen colour times a coverage, the copy keeps the coverage alone.
+PixelCopy InkedPart(const QImage &drawn, std::optional<QRgb> penColor = {});
 
 // Source over: each pixel of the copy onto the picture, the copy's drawn image having its top-left
 // corner at pixel (left, top); what falls outside the picture is left out.

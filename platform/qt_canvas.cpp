@@ -339,7 +339,7 @@ void QtCanvas::StampRing(QPointF centre, double radius) {
         painter.setPen(painter_->pen());
         painter.drawEllipse(QPointF(margin + key.phaseX, margin + key.phaseY), radius, radius);
         painter.end();
-        found = rings_.emplace(key, InkedPart(ring)).first;
+        found = rings_.emplace(key, InkedPart(ring, colorRgb_)).first;
     }
     BlendCopy(Pixels(), found->second, static_cast<int>(left) - margin, static_cast<int>(top) - margin);
 }
@@ -386,7 +386,7 @@ bool QtCanvas::StampSmallFigure() {
             moved.push_back(line.translated(margin - originX, margin - originY));
         painter.drawLines(moved.data(), static_cast<int>(moved.size()));
         painter.end();
-        found = figures_.emplace(std::move(key), InkedPart(figure)).first;
+        found = figures_.emplace(std::move(key), InkedPart(figure, colorRgb_)).first;
     }
     Painter();
     BlendCopy(Pixels(), found->second, static_cast<int>(originX) - margin, static_cast<int>(originY) - margin);
@@ -585,7 +585,7 @@ bool QtCanvas::StampLabel(FontLabels &font, Label &label, int x, int y) {
         painter.setPen(color_);
         painter.drawStaticText(QPointF(kMargin, kMargin), label.text);
         painter.end();
-        copy = InkedPart(drawn);
+        copy = InkedPart(drawn, colorRgb_);
         copy.left -= kMargin;
         copy.top -= kMargin;
     }

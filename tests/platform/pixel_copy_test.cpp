@@ -38,6 +38,30 @@ TEST(PixelCopy, BlendsAsThePainterDrawsTheImage) {
         }
 }
 
+// A copy of one pen colour is kept as the coverage of that colour and blends the same.
+TEST(PixelCopy, KeepsOnePenColourAsItsCoverage) {
+    const QRgb pen = qRgb(160, 0, 60);
+    QImage drawn(19, 9, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QColor(pen));
+    painter.drawLine(QPointF(1.3, 1.6), QPointF(17.2, 7.1));
+    painter.end();
+    PixelCopy copy = InkedPart(drawn, pen);
+    ASSERT_FALSE(copy.coverage.empty());
+    EXPECT_TRUE(copy.pixels.empty());
+    EXPECT_TRUE(InkedPart(drawn, qRgb(160, 0, 61)).coverage.empty()); // another colour: kept as pixels
+    QImage painted(23, 13, QImage::Format_RGB32), copied(23, 13, QImage::Format_RGB32);
+    painted.fill(qRgb(20, 200, 90));
+    copied.fill(qRgb(20, 200, 90));
+    QPainter onto(&painted);
+    onto.drawImage(3, 2, drawn);
+    onto.end();
+    BlendCopy({copied.bits(), copied.bytesPerLine(), copied.width(), copied.height()}, copy, 3, 2);
+    EXPECT_EQ(copied, painted);
+}
+
 TEST(PixelCopy, KeepsTheInkedPartAndWhereItLies) {
     QImage drawn(10, 8, QImage::Format_ARGB32_Premultiplied);
     drawn.fill(Qt::transparent);
