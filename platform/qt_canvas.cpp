@@ -85,27 +85,25 @@ void QtCanvas::ApplyWindow() {
     painter_->scale(w.scale, w.scale);
 }
 
-bool QtCanvas::OutsidePicture(double left, double top, double right, double bottom) const {
-    // A margin of a few pixels covers pen widths and antialiasing.
-    double margin = 8 * unitsPerPixel_ / unitsPerTwip_;
-    return right < -margin || bottom < -margin || left > widthTwips_ + margin || top > heightTwips_ + margin;
-}
-
 QtCanvas::~QtCanvas() {
     Finish();
 }
 
+void QtCanvas::StartPainting() {
+    if (painter_)
+        return;
+    if (image_)
+        pixels_ = image_->bits(); // taken before the painter binds to the buffer
+    painter_ = std::make_unique<QPainter>(device_);
+    currentFont_ = nullptr;
+    painter_->setRenderHint(QPainter::Antialiasing, true);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    ApplyWindow();
+    penDirty_ = true;
+}
+
 QPainter &QtCanvas::Painter() {
-    if (!painter_) {
-        if (image_)
-            pixels_ = image_->bits(); // taken before the painter binds to the buffer
-        painter_ = std::make_unique<QPainter>(device_);
-        currentFont_ = nullptr;
-        painter_->setRenderHint(QPainter::Antialiasing, true);
-        painter_->setRenderHint(QPainter::TextAntialiasing, true);
-        ApplyWindow();
-        penDirty_ = true;
-    }
+    StartPainting();
     if (penDirty_)
         ApplyPen();
     return *painter_;
@@ -131,8 +129,6 @@ void QtCanvas::ApplyPen() {
         found = pens_.emplace(key, pen).first;
     }
     painter_->setPen(found->second);
-    color_ = found->second.color();
-    colorRgb_ = color_.rgba();
     penDirty_ = false;
 }
 
@@ -158,8 +154,7 @@ void QtCanvas::FlushLines() {
 }
 
 const QImage &QtCanvas::Image() {
-    if (painter_)
-        Finish();
+    Finish(); // the lines waiting too
     static const QImage none;
     return image_ ? *image_ : none;
 }
@@ -186,7 +181,9 @@ void QtCanvas::SetColor(Rgb color) {
         return;
     FlushLines();
     state_.color = color;
-    penDirty_ = true;
+    color_ = ToQColor(color);
+    colorRgb_ = qRgb(color.r, color.g, color.b);
+    penDirty_ = true; // applied when the painter draws next: copies and points need the colour alone
 }
 
 void QtCanvas::SetLineWidth(int pixels) {
@@ -225,8 +222,7 @@ void QtCanvas::Point(int x, int y) {
             return;
         if (!pendingLines_.empty())
             FlushLines();
-        if (!painter_ || penDirty_)
-            Painter();
+        StartPainting();
         reinterpret_cast<QRgb *>(pixels_ + top * stride_)[left] = colorRgb_;
         return;
     }
@@ -257,14 +253,13 @@ void QtCanvas::Line(int x1, int y1, int x2, int y2) {
         FlushLines();
         QPointF at(x1 * unitsPerTwip_, y1 * unitsPerTwip_);
         if (StampsLineEnds()) {
-            Painter();
+            StartPainting();
             StampDot(at);
         } else {
             Painter().drawPoint(at);
         }
         return;
     }
-    Painter(); // applies a changed pen before the line waits for it
     pendingLines_.emplace_back(x1 * unitsPerTwip_, y1 * unitsPerTwip_, x2 * unitsPerTwip_,
                                y2 * unitsPerTwip_);
 }
@@ -292,10 +287,10 @@ void QtCanvas::Circle(int x, int y, int r) {
         return;
     }
     FlushLines();
-    QPainter &p = Painter();
+    StartPainting();
     if (r * unitsPerTwip_ < 0.5 && !image_) {
         // On paper the dot is the wide pen's round point, a shape rather than a picture.
-        p.drawPoint(QPointF(x * unitsPerTwip_, y * unitsPerTwip_));
+        Painter().drawPoint(QPointF(x * unitsPerTwip_, y * unitsPerTwip_));
         return;
     }
     if (r * unitsPerTwip_ < 0.5) {
@@ -305,7 +300,7 @@ void QtCanvas::Circle(int x, int y, int r) {
             BlendImage(Pixels(), dot, qRound(x * unitsPerTwip_ - dot.width() / 2.0),
                        qRound(y * unitsPerTwip_ - dot.height() / 2.0));
         else
-            p.drawImage(
+            Painter().drawImage(
                 QPointF(x * unitsPerTwip_ - dot.width() / 2.0, y * unitsPerTwip_ - dot.height() / 2.0), dot);
         return;
     }
@@ -314,6 +309,7 @@ void QtCanvas::Circle(int x, int y, int r) {
         StampRing(centre, r * unitsPerTwip_);
         return;
     }
+    QPainter &p = Painter();
     if (state_.fillStyle == FillStyle::Solid)
         p.setBrush(ToQColor(state_.fillColor));
     p.drawEllipse(centre, r * unitsPerTwip_, r * unitsPerTwip_);
@@ -336,7 +332,7 @@ void QtCanvas::StampRing(QPointF centre, double radius) {
         ring.fill(Qt::transparent);
         QPainter painter(&ring);
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(painter_->pen());
+        painter.setPen(Painter().pen());
         painter.drawEllipse(QPointF(margin + key.phaseX, margin + key.phaseY), radius, radius);
         painter.end();
         found = rings_.emplace(key, InkedPart(ring, colorRgb_)).first;
@@ -363,7 +359,8 @@ bool QtCanvas::StampSmallFigure() {
     double originX = std::floor(left), originY = std::floor(top);
     FigureKey key{
         state_.color, state_.lineWidth, state_.lineStyle, static_cast<int>(pendingLines_.size()), {}};
-    auto fine = [](double units) { return static_cast<int32_t>(std::lround(units * 960)); };
+    // Places are whole twips, multiples of 64 of these: any rounding keeps them apart.
+    auto fine = [](double units) { return static_cast<int32_t>(std::floor(units * 960 + 0.5)); };
     size_t at = 0;
     for (const QLineF &line : pendingLines_)
         for (double units :
@@ -388,7 +385,7 @@ bool QtCanvas::StampSmallFigure() {
         painter.end();
         found = figures_.emplace(std::move(key), InkedPart(figure, colorRgb_)).first;
     }
-    Painter();
+    StartPainting();
     BlendCopy(Pixels(), found->second, static_cast<int>(originX) - margin, static_cast<int>(originY) - margin);
     return true;
 }
@@ -473,7 +470,7 @@ void QtCanvas::Text(int x, int y, const std::string &text, double pointSize, boo
     if (OutsidePicture(x, y, x + extent * static_cast<double>(text.size()), y + extent))
         return;
     FlushLines();
-    QPainter &p = Painter();
+    StartPainting();
     FontLabels &font = FontFor(pointSize, bold);
     Label *found = font.labels.Find(text);
     if (!found) {
@@ -487,6 +484,7 @@ void QtCanvas::Text(int x, int y, const std::string &text, double pointSize, boo
     }
     if (StampLabel(font, *found, x, y))
         return;
+    QPainter &p = Painter();
     if (currentFont_ != &font.font) {
         p.setFont(font.font);
         currentFont_ = &font.font;

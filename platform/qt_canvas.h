@@ -89,7 +89,14 @@ private:
     };
     // True when nothing of a shape with these twip bounds can land on the picture: such shapes are
     // skipped before they reach QPainter, which keeps full redraws of dense layers fast.
-    bool OutsidePicture(double left, double top, double right, double bottom) const;
+    bool OutsidePicture(double left, double top, double right, double bottom) const {
+        // A margin of a few pixels covers pen widths and antialiasing.
+        double margin = 8 * unitsPerPixel_ / unitsPerTwip_;
+        return right < -margin || bottom < -margin || left > widthTwips_ + margin ||
+               top > heightTwips_ + margin;
+    }
+    // Begins painting on the device; the pen is applied by Painter, when the painter draws.
+    void StartPainting();
     QPainter &Painter();
     void ApplyPen();
     // Lines in a row with one pen go to QPainter together; anything else drawn or a change of the
