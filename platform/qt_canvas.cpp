@@ -181,7 +181,6 @@ void QtCanvas::SetColor(Rgb color) {
         return;
     FlushLines();
     state_.color = color;
-    color_ = ToQColor(color);
     colorRgb_ = qRgb(color.r, color.g, color.b);
     penDirty_ = true; // applied when the painter draws next: copies and points need the colour alone
 }
@@ -240,7 +239,7 @@ void QtCanvas::Point(int x, int y) {
         }
         return;
     }
-    p.fillRect(QRect(left, top, size, size), color_);
+    p.fillRect(QRect(left, top, size, size), ToQColor(state_.color));
 }
 
 void QtCanvas::Line(int x1, int y1, int x2, int y2) {
@@ -580,7 +579,7 @@ bool QtCanvas::StampLabel(FontLabels &font, Label &label, int x, int y) {
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         painter.setFont(font.font);
-        painter.setPen(color_);
+        painter.setPen(ToQColor(state_.color));
         painter.drawStaticText(QPointF(kMargin, kMargin), label.text);
         painter.end();
         copy = InkedPart(drawn, colorRgb_);

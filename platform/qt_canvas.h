@@ -172,8 +172,7 @@ private:
         size_t operator()(const FigureKey &key) const;
     };
     std::unordered_map<FigureKey, PixelCopy, FigureKeyHash> figures_;
-    QColor color_{Qt::black};
-    QRgb colorRgb_ = 0xff000000; // color_ as a pixel
+    QRgb colorRgb_ = 0xff000000; // the current colour as a pixel
     bool penDirty_ = true;
     std::map<std::tuple<std::string, int, bool>, FontLabels> fonts_; // entries never move
     const QFont *currentFont_ = nullptr;                             // the painter's font
