@@ -21,6 +21,12 @@ QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
+// floor(value) as a whole number, without the library call: points and copies take thousands.
+inline int FloorToInt(double value) {
+    int whole = static_cast<int>(value);
+    return whole - (value < whole);
+}
+
 int FloorDiv(int value, int divisor) {
     return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
 }
@@ -212,8 +218,8 @@ void QtCanvas::SetFontName(const std::string &name) {
 }
 
 void QtCanvas::Point(int x, int y) {
-    int left = static_cast<int>(std::floor(x * unitsPerTwip_));
-    int top = static_cast<int>(std::floor(y * unitsPerTwip_));
+    int left = FloorToInt(x * unitsPerTwip_);
+    int top = FloorToInt(y * unitsPerTwip_);
     if (image_ && pointSize_ == 1) {
         // The usual case: the world map has tens of thousands of them, one store each. The raster
         // painter draws straight into the same pixels, so the order of drawing holds.
@@ -319,7 +325,7 @@ void QtCanvas::StampRing(QPointF centre, double radius) {
     // The ring is drawn once into a transparent image at the same place within a pixel, and copied
     // onto the picture at whole pixels. The pixels are the painter's but where its pen blends one
     // twice (a few at the joints of a ring's segments): the copy blends those once.
-    double left = std::floor(centre.x()), top = std::floor(centre.y());
+    double left = FloorToInt(centre.x()), top = FloorToInt(centre.y());
     RingKey key{state_.color, state_.lineWidth,  state_.lineStyle,
                 radius,       centre.x() - left, centre.y() - top};
     auto found = rings_.find(key);
@@ -355,11 +361,12 @@ bool QtCanvas::StampSmallFigure() {
         return false;
     // The figure relative to the whole pixel at its top-left corner: the same figure at the same
     // place within a pixel is the same picture.
-    double originX = std::floor(left), originY = std::floor(top);
+    double originX = FloorToInt(left), originY = FloorToInt(top);
     FigureKey key{
         state_.color, state_.lineWidth, state_.lineStyle, static_cast<int>(pendingLines_.size()), {}};
-    // Places are whole twips, multiples of 64 of these: any rounding keeps them apart.
-    auto fine = [](double units) { return static_cast<int32_t>(std::floor(units * 960 + 0.5)); };
+    // Places are whole twips, multiples of 64 of these: any rounding keeps them apart (the units
+    // are at least 0 from the origin, so truncating rounds down).
+    auto fine = [](double units) { return static_cast<int32_t>(units * 960 + 0.5); };
     size_t at = 0;
     for (const QLineF &line : pendingLines_)
         for (double units :

@@ -90,10 +90,8 @@ private:
     // True when nothing of a shape with these twip bounds can land on the picture: such shapes are
     // skipped before they reach QPainter, which keeps full redraws of dense layers fast.
     bool OutsidePicture(double left, double top, double right, double bottom) const {
-        // A margin of a few pixels covers pen widths and antialiasing.
-        double margin = 8 * unitsPerPixel_ / unitsPerTwip_;
-        return right < -margin || bottom < -margin || left > widthTwips_ + margin ||
-               top > heightTwips_ + margin;
+        return right < -margin_ || bottom < -margin_ || left > widthTwips_ + margin_ ||
+               top > heightTwips_ + margin_;
     }
     // Begins painting on the device; the pen is applied by Painter, when the painter draws.
     void StartPainting();
@@ -129,6 +127,7 @@ private:
     double unitsPerTwip_;
     double unitsPerPixel_;
     int pointSize_ = std::max(1, static_cast<int>(std::lround(unitsPerPixel_))); // device units
+    double margin_ = 8 * unitsPerPixel_ / unitsPerTwip_; // twips round the picture: pen widths, antialiasing
     qsizetype stride_ = 0;                                                       // of the image's lines
     int imageWidth_ = 0, imageHeight_ = 0;                                       // in pixels
     int widthTwips_ = 0;
