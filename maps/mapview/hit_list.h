@@ -25,10 +25,15 @@ struct HitList {
     void Append(int32_t index, const std::string &kind, int32_t x, int32_t y) {
         if (count >= capacity)
             return;
-        if (static_cast<size_t>(count) < entries.size())
-            entries[count] = {index, kind, x, y};
-        else
+        if (static_cast<size_t>(count) < entries.size()) {
+            HitEntry &entry = entries[count]; // kept from the last redraw: no string made anew
+            entry.index = index;
+            entry.kind = kind;
+            entry.x = x;
+            entry.y = y;
+        } else {
             entries.push_back({index, kind, x, y});
+        }
         ++count;
     }
 };
