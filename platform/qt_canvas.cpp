@@ -328,11 +328,11 @@ void QtCanvas::StampRing(QPointF centre, double radius) {
     double left = FloorToInt(centre.x()), top = FloorToInt(centre.y());
     RingKey key{state_.color, state_.lineWidth,  state_.lineStyle,
                 radius,       centre.x() - left, centre.y() - top};
-    auto found = rings_.find(key);
+    PixelCopy *found = rings_.Find(key);
     int margin = static_cast<int>(std::ceil(radius + state_.lineWidth * unitsPerPixel_)) + 2;
-    if (found == rings_.end()) {
-        if (rings_.size() > kMostCopies)
-            rings_.clear();
+    if (!found) {
+        if (rings_.Size() > kMostCopies)
+            rings_.Clear();
         QImage ring(2 * margin + 1, 2 * margin + 1, QImage::Format_ARGB32_Premultiplied);
         ring.fill(Qt::transparent);
         QPainter painter(&ring);
@@ -340,9 +340,9 @@ void QtCanvas::StampRing(QPointF centre, double radius) {
         painter.setPen(Painter().pen());
         painter.drawEllipse(QPointF(margin + key.phaseX, margin + key.phaseY), radius, radius);
         painter.end();
-        found = rings_.emplace(key, InkedPart(ring, colorRgb_)).first;
+        found = &rings_.Insert(key, InkedPart(ring, colorRgb_));
     }
-    BlendCopy(Pixels(), found->second, static_cast<int>(left) - margin, static_cast<int>(top) - margin);
+    BlendCopy(Pixels(), *found, static_cast<int>(left) - margin, static_cast<int>(top) - margin);
 }
 
 bool QtCanvas::StampSmallFigure() {
@@ -373,10 +373,10 @@ bool QtCanvas::StampSmallFigure() {
              {line.x1() - originX, line.y1() - originY, line.x2() - originX, line.y2() - originY})
             key.points[at++] = fine(units);
     int margin = static_cast<int>(std::ceil(state_.lineWidth * unitsPerPixel_)) + 2;
-    auto found = figures_.find(key);
-    if (found == figures_.end()) {
-        if (figures_.size() > kMostCopies)
-            figures_.clear();
+    PixelCopy *found = figures_.Find(key);
+    if (!found) {
+        if (figures_.Size() > kMostCopies)
+            figures_.Clear();
         QImage figure(static_cast<int>(std::ceil(right - originX)) + 1 + 2 * margin,
                       static_cast<int>(std::ceil(bottom - originY)) + 1 + 2 * margin,
                       QImage::Format_ARGB32_Premultiplied);
@@ -389,10 +389,10 @@ bool QtCanvas::StampSmallFigure() {
             moved.push_back(line.translated(margin - originX, margin - originY));
         painter.drawLines(moved.data(), static_cast<int>(moved.size()));
         painter.end();
-        found = figures_.emplace(std::move(key), InkedPart(figure, colorRgb_)).first;
+        found = &figures_.Insert(key, InkedPart(figure, colorRgb_));
     }
     StartPainting();
-    BlendCopy(Pixels(), found->second, static_cast<int>(originX) - margin, static_cast<int>(originY) - margin);
+    BlendCopy(Pixels(), *found, static_cast<int>(originX) - margin, static_cast<int>(originY) - margin);
     return true;
 }
 

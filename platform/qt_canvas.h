@@ -3,7 +3,7 @@
 #pragma once
 
 #include "canvas.h"
-#include "flat_string_map.h"
+#include "flat_hash_map.h"
 #include "pixel_copy.h"
 
 #include <QFont>
@@ -153,7 +153,7 @@ private:
     struct RingKeyHash {
         size_t operator()(const RingKey &key) const;
     };
-    std::unordered_map<RingKey, PixelCopy, RingKeyHash> rings_;
+    FlatHashMap<RingKey, PixelCopy, RingKeyHash> rings_;
     // Draws the thin lines waiting when they are a few within a small square (the map's symbols),
     // from a copy made for their place within a pixel; false when they are not.
     bool StampSmallFigure();
@@ -170,7 +170,7 @@ private:
     struct FigureKeyHash {
         size_t operator()(const FigureKey &key) const;
     };
-    std::unordered_map<FigureKey, PixelCopy, FigureKeyHash> figures_;
+    FlatHashMap<FigureKey, PixelCopy, FigureKeyHash> figures_;
     QRgb colorRgb_ = 0xff000000; // the current colour as a pixel
     bool penDirty_ = true;
     std::map<std::tuple<std::string, int, bool>, FontLabels> fonts_; // entries never move

@@ -1,11 +1,11 @@
-#include "platform/flat_string_map.h"
+#include "platform/flat_hash_map.h"
 
 #include <gtest/gtest.h>
 
 namespace qelvar {
 namespace {
 
-TEST(FlatStringMap, FindsEveryKeyThroughGrowthAndNoOther) {
+TEST(FlatHashMap, FindsEveryKeyThroughGrowthAndNoOther) {
     FlatStringMap<int> map;
     EXPECT_EQ(map.Find("KOLIB"), nullptr);
     for (int i = 0; i < 5000; ++i)
