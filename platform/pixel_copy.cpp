@@ -153,6 +153,23 @@ void BlendCopy(const PixelRows &picture, const PixelCopy &copy, int left, int to
                         });
 }
 
+void PrefetchCopy(const PixelRows &picture, const PixelCopy &copy, int left, int top) {
+#if defined(__SSE2__)
+    const char *source = copy.coverage.empty() ? reinterpret_cast<const char *>(copy.pixels.data())
+                                               : reinterpret_cast<const char *>(copy.coverage.data());
+    size_t sourceBytes = copy.coverage.empty() ? copy.pixels.size() * sizeof(QRgb) : copy.coverage.size();
+    for (size_t at = 0; at < sourceBytes; at += 64)
+        _mm_prefetch(source + at, _MM_HINT_T0);
+    ForEachRowOnPicture(picture, copy.width, copy.height, left + copy.left, top + copy.top,
+                        [](QRgb *to, int, int, int count) {
+                            _mm_prefetch(reinterpret_cast<const char *>(to), _MM_HINT_T0);
+                            _mm_prefetch(reinterpret_cast<const char *>(to + count - 1), _MM_HINT_T0);
+                        });
+#else
+    (void)picture, (void)copy, (void)left, (void)top;
+#endif
+}
+
 void BlendImage(const PixelRows &picture, const QImage &image, int left, int top) {
     auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
     qsizetype stride = image.bytesPerLine() / 4;

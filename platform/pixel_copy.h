@@ -35,6 +35,9 @@ PixelCopy InkedPart(const QImage &drawn, std::optional<QRgb> penColor = {});
 // Source over: each pixel of the copy onto the picture, the copy's drawn image having its top-left
 // corner at pixel (left, top); what falls outside the picture is left out.
 void BlendCopy(const PixelRows &picture, const PixelCopy &copy, int left, int top);
+// Asks the memory for the pixels BlendCopy with the same arguments will read and write, so that a
+// copy blended a little later does not wait for them.
+void PrefetchCopy(const PixelRows &picture, const PixelCopy &copy, int left, int top);
 // The same for a whole premultiplied image with its top-left corner at (left, top).
 void BlendImage(const PixelRows &picture, const QImage &image, int left, int top);
 

@@ -108,8 +108,15 @@ void QtCanvas::StartPainting() {
     penDirty_ = true;
 }
 
+void QtCanvas::QueueCopy(const PixelCopy &copy, int left, int top) {
+    PrefetchCopy(Pixels(), copy, left, top);
+    FlushCopies();
+    queued_ = {&copy, left, top};
+}
+
 QPainter &QtCanvas::Painter() {
     StartPainting();
+    FlushCopies(); // the painter draws straight into the pixels
     if (penDirty_)
         ApplyPen();
     return *painter_;
@@ -167,6 +174,7 @@ const QImage &QtCanvas::Image() {
 
 void QtCanvas::Finish() {
     FlushLines();
+    FlushCopies();
     if (painter_) {
         painter_->end();
         painter_.reset();
@@ -176,6 +184,7 @@ void QtCanvas::Finish() {
 
 void QtCanvas::Clear() {
     pendingLines_.clear();
+    queued_.copy = nullptr;
     if (image_) {
         Finish();
         image_->fill(Qt::white);
@@ -228,6 +237,7 @@ void QtCanvas::Point(int x, int y) {
         if (!pendingLines_.empty())
             FlushLines();
         StartPainting();
+        FlushCopies();
         reinterpret_cast<QRgb *>(pixels_ + top * stride_)[left] = colorRgb_;
         return;
     }
@@ -301,6 +311,7 @@ void QtCanvas::Circle(int x, int y, int r) {
     if (r * unitsPerTwip_ < 0.5) {
         // A wide pen round a tiny circle is a dot as wide as the pen.
         const QImage &dot = Dot(0, 0);
+        FlushCopies();
         if (image_)
             BlendImage(Pixels(), dot, qRound(x * unitsPerTwip_ - dot.width() / 2.0),
                        qRound(y * unitsPerTwip_ - dot.height() / 2.0));
@@ -331,6 +342,7 @@ void QtCanvas::StampRing(QPointF centre, double radius) {
     PixelCopy *found = rings_.Find(key);
     int margin = static_cast<int>(std::ceil(radius + state_.lineWidth * unitsPerPixel_)) + 2;
     if (!found) {
+        FlushCopies(); // a ring added may move the one waiting
         if (rings_.Size() > kMostCopies)
             rings_.Clear();
         QImage ring(2 * margin + 1, 2 * margin + 1, QImage::Format_ARGB32_Premultiplied);
@@ -342,7 +354,7 @@ void QtCanvas::StampRing(QPointF centre, double radius) {
         painter.end();
         found = &rings_.Insert(key, InkedPart(ring, colorRgb_));
     }
-    BlendCopy(Pixels(), *found, static_cast<int>(left) - margin, static_cast<int>(top) - margin);
+    QueueCopy(*found, static_cast<int>(left) - margin, static_cast<int>(top) - margin);
 }
 
 bool QtCanvas::StampSmallFigure() {
@@ -375,6 +387,7 @@ bool QtCanvas::StampSmallFigure() {
     int margin = static_cast<int>(std::ceil(state_.lineWidth * unitsPerPixel_)) + 2;
     PixelCopy *found = figures_.Find(key);
     if (!found) {
+        FlushCopies(); // a figure added may move the one waiting
         if (figures_.Size() > kMostCopies)
             figures_.Clear();
         QImage figure(static_cast<int>(std::ceil(right - originX)) + 1 + 2 * margin,
@@ -392,7 +405,7 @@ bool QtCanvas::StampSmallFigure() {
         found = &figures_.Insert(key, InkedPart(figure, colorRgb_));
     }
     StartPainting();
-    BlendCopy(Pixels(), *found, static_cast<int>(originX) - margin, static_cast<int>(originY) - margin);
+    QueueCopy(*found, static_cast<int>(originX) - margin, static_cast<int>(originY) - margin);
     return true;
 }
 
@@ -442,6 +455,7 @@ void QtCanvas::StampDot(QPointF centre) {
     int quartersY = static_cast<int>(std::lround(top * kDotPhases));
     int phaseX = ((quartersX % kDotPhases) + kDotPhases) % kDotPhases;
     int phaseY = ((quartersY % kDotPhases) + kDotPhases) % kDotPhases;
+    FlushCopies();
     BlendImage(Pixels(), Dot(phaseX, phaseY), (quartersX - phaseX) / kDotPhases, (quartersY - phaseY) / kDotPhases);
 }
 
@@ -480,6 +494,7 @@ void QtCanvas::Text(int x, int y, const std::string &text, double pointSize, boo
     FontLabels &font = FontFor(pointSize, bold);
     Label *found = font.labels.Find(text);
     if (!found) {
+        FlushCopies(); // a label added may move the one waiting
         if (font.labels.Size() > 30'000)
             font.labels.Clear();
         QStaticText label(ToUnicode(text));
@@ -594,7 +609,7 @@ bool QtCanvas::StampLabel(FontLabels &font, Label &label, int x, int y) {
         copy.top -= kMargin;
     }
     int column = FloorDiv(x, kTwipsPerWholePixel), row = FloorDiv(y, kTwipsPerWholePixel);
-    BlendCopy(Pixels(), copy, column, row + font.rowShift[y - kTwipsPerWholePixel * row]);
+    QueueCopy(copy, column, row + font.rowShift[y - kTwipsPerWholePixel * row]);
     return true;
 }
 

@@ -112,6 +112,20 @@ private:
     void StampDot(QPointF centre);
     // The picture's pixels, for copies blended straight into them.
     PixelRows Pixels() const { return {pixels_, stride_, imageWidth_, imageHeight_}; }
+    // A copy waits for the next drawing call before it is blended, its pixels asked for meanwhile:
+    // the memory then fetches them while the canvas takes that call, not while the blend waits.
+    void QueueCopy(const PixelCopy &copy, int left, int top);
+    // Blends the copy waiting: before anything else touches the pixels or moves the copies.
+    void FlushCopies() {
+        if (queued_.copy) {
+            BlendCopy(Pixels(), *queued_.copy, queued_.left, queued_.top);
+            queued_.copy = nullptr;
+        }
+    }
+    struct QueuedCopy {
+        const PixelCopy *copy = nullptr;
+        int left = 0, top = 0;
+    } queued_;
     // Checks once per font whether labels may be copied, and how far each place within a pixel moves them.
     void CheckLabelCopies(FontLabels &font);
     // Copies the label of the current colour with its top-left corner at (x, y); false when it
