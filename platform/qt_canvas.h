@@ -73,6 +73,9 @@ private:
 
     // Fonts by face, pixel size and weight, each with its laid-out labels by text: a redraw
     // draws the same labels again and again.
+    // A laid-out label, and its copy in the colour it was first drawn in (null until it is drawn a
+    // second time in that colour, and always when the font's glyphs do not land as whole-pixel
+    // moves of one picture: then every label goes through the painter).
     struct Label {
         QStaticText text;
         bool drawn = false;
