@@ -12,7 +12,6 @@
 #include "support/synthetic_approaches.h"
 #include "support/synthetic_scenery.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <fstream>
@@ -133,11 +132,3 @@ BENCHMARK(DrawRecording)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace qelvar
-
-int main(int argc, char **argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

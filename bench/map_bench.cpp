@@ -8,7 +8,6 @@
 #include "platform/qt_canvas.h"
 #include "platform/recording_canvas.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace qelvar {
@@ -78,12 +77,3 @@ BENCHMARK(LoadAllNavFiles)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace qelvar
-
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

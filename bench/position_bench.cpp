@@ -77,11 +77,3 @@ BENCHMARK(OverlayUpdate)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace qelvar
-
-int main(int argc, char **argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
