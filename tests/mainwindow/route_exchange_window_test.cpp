@@ -1,6 +1,6 @@
 // Rte Export and Rte Import in the main window, offscreen, with the file dialog answered by the test.
+#include "maps/exchange/route_conversion.h"
 #include "maps/mainwindow/form2.h"
-#include "maps/navdata/loaders.h"
 #include "maps/navdata/loading_sequence.h"
 #include "maps/route/route_building.h"
 #include "support/kit_folder.h"
@@ -16,15 +16,8 @@ namespace {
 class RouteExchangeWindow : public ::testing::Test {
 protected:
     RouteExchangeWindow() : form(db, {sink, launcher, folder.Path(), [] {}}) {
-        std::filesystem::path fixtures = testing::FixturesDir();
         FillZoomScale(db);
-        LoadIntersectionDataFromFile(db, fixtures, sink);
-        LoadArptftomFile(db, fixtures, sink);
-        PlaceAirports(db);
-        LoadVor(db, fixtures, sink);
-        PlaceVors(db);
-        LoadNdb(db, fixtures, sink);
-        PlaceNdbs(db);
+        LoadWaypointTables(db, testing::FixturesDir(), sink);
         form.Form_Load("");
         form.show();
         form.askRouteFile = [this](bool save, const std::filesystem::path &suggested) {
